@@ -1,0 +1,35 @@
+// Start-up: environment, exit routine, main window (whose created event runs
+// the version check), event loop; the end comes when the last window goes.
+#include "app/exit_routines.h"
+#include "app/program_texts.h"
+#include "app/window_list.h"
+#include "platform/look.h"
+#include "platform/url_opener.h"
+#include "ui/main_window/main_window.h"
+
+#include <QApplication>
+#include <QProcessEnvironment>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    quillo::platform::prepareLook();
+
+    quillo::ProgramTexts texts;
+    quillo::ExitRoutines exitRoutines;
+    exitRoutines.add(&texts, [&texts] { texts.release(); });
+
+    quillo::WindowList windows;
+    const auto openUrl = quillo::platform::openWithDesktop;
+    const auto fallbackOpenUrl = [](const QString &address) {
+        return quillo::platform::openWithHtmlHandler(address, QProcessEnvironment::systemEnvironment());
+    };
+    auto *mainWindow = new quillo::MainWindow(openUrl, fallbackOpenUrl, [] {});
+    windows.add(mainWindow);
+    mainWindow->runCreatedEvent();
+    mainWindow->showCentred();
+
+    const int code = windows.exec();
+    exitRoutines.run();
+    return code;
+}
