@@ -53,7 +53,6 @@ CatalogueView::CatalogueView(platform::OpenUrl openUrl, QWidget *parent)
         box->setGeometry(group.place.left, group.place.top, group.place.width, group.place.height);
         box->setPalette(white);
         box->setAutoFillBackground(true);
-        box->setProperty("page", group.page);
         for (const SnippetEntry &entry : group.entries) {
             auto *button = new SnippetRadioButton(platform::toQString(entry.caption), box);
             button->setObjectName(entryName(entry.number));
@@ -61,7 +60,7 @@ CatalogueView::CatalogueView(platform::OpenUrl openUrl, QWidget *parent)
                                 entry.place.height);
             connect(button, &QAbstractButton::clicked, this, [this, &entry] { activate(entry); });
         }
-        m_groups << box;
+        m_groups.append({box, group.page});
     }
     connect(m_tabBar, &QTabBar::currentChanged, this, &CatalogueView::showPage);
     showPage(m_tabBar->currentIndex());
@@ -74,8 +73,8 @@ int CatalogueView::currentPage() const
 
 void CatalogueView::showPage(int index)
 {
-    for (QGroupBox *box : std::as_const(m_groups))
-        box->setVisible(box->property("page").toInt() == index + 1);
+    for (const PageGroup &group : std::as_const(m_groups))
+        group.box->setVisible(group.page == index + 1);
 }
 
 void CatalogueView::activate(const SnippetEntry &entry)

@@ -37,7 +37,11 @@ private:
 
     const platform::OpenUrl m_openUrl;
     QTabBar *const m_tabBar;
-    QList<QGroupBox *> m_groups;
+    struct PageGroup {
+        QGroupBox *box;
+        int page;
+    };
+    QList<PageGroup> m_groups;
 };
 
 } // namespace quillo
