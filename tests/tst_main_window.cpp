@@ -102,6 +102,7 @@ private Q_SLOTS:
     void linkEntryOpensTheArticleAndLeavesTheCodeBox();
     void snippetReplacesTheWholeCodeBox();
     void copyGivesPlainUtf8WithLinuxLineEnds();
+    void selectionShowsOnlyWithFocus();
 
 private:
     std::unique_ptr<Window> m_w;
@@ -476,6 +477,33 @@ void TestMainWindow::copyGivesPlainUtf8WithLinuxLineEnds()
     QVERIFY(copied);
     QCOMPARE(copied->text(), text);
     QCOMPARE(copied->data(QStringLiteral("text/plain")), text.toUtf8());
+}
+
+void TestMainWindow::selectionShowsOnlyWithFocus()
+{
+    MainWindow *window = m_w->window.get();
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    CodeBox *box = window->codeBox();
+    box->setSnippet(QStringLiteral("selected text selected text"));
+    box->selectAll();
+    const QColor highlight = box->palette().color(QPalette::Active, QPalette::Highlight);
+    const auto showsHighlight = [&] {
+        const QImage shot = box->viewport()->grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y) == highlight)
+                    return true;
+        return false;
+    };
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    QVERIFY(showsHighlight());
+    m_w->find(QStringLiteral("超级按钮1"))->setFocus();
+    QTRY_VERIFY(!box->hasFocus());
+    QVERIFY(!showsHighlight());
+    QVERIFY(box->textCursor().hasSelection()); // hidden, not lost
 }
 
 QTEST_MAIN(TestMainWindow)
