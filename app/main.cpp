@@ -6,6 +6,8 @@
 #include "platform/look.h"
 #include "platform/url_opener.h"
 #include "ui/main_window/main_window.h"
+#include "update/update_notice.h"
+#include "update/version_check.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -24,7 +26,11 @@ int main(int argc, char *argv[])
     const auto fallbackOpenUrl = [](const QString &address) {
         return quillo::platform::openWithHtmlHandler(address, QProcessEnvironment::systemEnvironment());
     };
-    auto *mainWindow = new quillo::MainWindow(openUrl, fallbackOpenUrl, [] {});
+    const auto versionCheck = [&texts, &windows, openUrl] {
+        quillo::update::checkVersion(texts, quillo::update::fetchVersionPage,
+                                     [&windows, openUrl] { quillo::openUpdateNotice(windows, openUrl); });
+    };
+    auto *mainWindow = new quillo::MainWindow(openUrl, fallbackOpenUrl, versionCheck);
     windows.add(mainWindow);
     mainWindow->runCreatedEvent();
     mainWindow->showCentred();

@@ -23,6 +23,7 @@ struct Cross {
     QColor edge;
     int first; // first and last logical column and row the cross spans
     int last;
+    int right = 0; // columns moved right, rows staying where they are
 };
 
 QImage blank(int scale, const QColor &fill)
@@ -45,7 +46,7 @@ QImage cross(const Cross &c, int scale)
     const double high = c.last + 0.5;
     for (int py = 0; py < image.height(); ++py) {
         for (int px = 0; px < image.width(); ++px) {
-            const double x = logical(px, scale);
+            const double x = logical(px, scale) - c.right;
             const double y = logical(py, scale);
             if (x < low || x > high || y < low || y > high)
                 continue;
@@ -165,8 +166,8 @@ int main(int argc, char *argv[])
     image("close_hover", cross({blue, QColor(233, 220, 152), QColor(65, 180, 235), 6, 16}, scale));
     image("close_pressed", cross({blue, QColor(223, 107, 144), QColor(63, 142, 206), 6, 16}, scale));
     image("notice_close", cross({white, QColor(24, 186, 246), QColor(192, 236, 253), 6, 16}, scale));
-    image("notice_close_hover", cross({white, QColor(243, 92, 109), QColor(252, 211, 216), 7, 17}, scale));
-    image("notice_close_pressed", cross({white, QColor(243, 71, 110), QColor(252, 206, 216), 7, 17}, scale));
+    image("notice_close_hover", cross({white, QColor(243, 92, 109), QColor(252, 211, 216), 6, 16, 1}, scale));
+    image("notice_close_pressed", cross({white, QColor(243, 71, 110), QColor(252, 206, 216), 6, 16, 1}, scale));
     ok = save(icon(16), out.filePath(QStringLiteral("icons/quillo.png"))) && ok;
     return ok ? 0 : 1;
 }
