@@ -27,8 +27,8 @@ int main(int argc, char *argv[])
         return quillo::platform::openWithHtmlHandler(address, QProcessEnvironment::systemEnvironment());
     };
     const auto versionCheck = [&texts, &windows, openUrl] {
-        quillo::update::checkVersion(texts, quillo::update::fetchVersionPage,
-                                     [&windows, openUrl] { quillo::openUpdateNotice(windows, openUrl); });
+        const auto openNotice = [&windows, openUrl] { quillo::openUpdateNotice(windows, openUrl); };
+        quillo::update::checkVersion(texts, quillo::update::fetchVersionPage, openNotice);
     };
     auto *mainWindow = new quillo::MainWindow(openUrl, fallbackOpenUrl, versionCheck);
     windows.add(mainWindow);

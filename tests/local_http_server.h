@@ -29,7 +29,9 @@ struct Request {
     {
         const auto first = line.find(' ');
         const auto second = line.find(' ', first + 1);
-        return first == std::string::npos ? std::string() : line.substr(first + 1, second - first - 1);
+        if (first == std::string::npos)
+            return {};
+        return line.substr(first + 1, second - first - 1);
     }
 
     // Header names compare without regard to case; none when absent.
@@ -79,7 +81,9 @@ inline std::string httpAnswer(int status, std::string_view body, std::string_vie
 inline std::string redirectTo(std::string_view location, std::string_view body = {},
                               std::string_view extraHeaders = {})
 {
-    return httpAnswer(302, body, "Location: " + std::string(location) + "\r\n" + std::string(extraHeaders));
+    const std::string headers =
+        "Location: " + std::string(location) + "\r\n" + std::string(extraHeaders);
+    return httpAnswer(302, body, headers);
 }
 
 class LocalHttpServer
@@ -95,9 +99,10 @@ public:
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         address.sin_port = 0;
         socklen_t length = sizeof address;
-        if (m_listener < 0 || ::bind(m_listener, reinterpret_cast<sockaddr *>(&address), length) != 0
+        auto *const socketAddress = reinterpret_cast<sockaddr *>(&address);
+        if (m_listener < 0 || ::bind(m_listener, socketAddress, length) != 0
             || ::listen(m_listener, 16) != 0
-            || ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            || ::getsockname(m_listener, socketAddress, &length) != 0)
             return;
         m_port = ntohs(address.sin_port);
         m_thread = std::thread([this] { serve(); });

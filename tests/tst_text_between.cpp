@@ -79,7 +79,8 @@ void TestTextBetween::textBetween_data()
     const QByteArray left = g("版本号:");
     const QByteArray stop = g("。");
     const auto row = [](const char *name, const QByteArray &text, const QByteArray &l,
-                        const QByteArray &r, int start, bool ignoreCase, const QByteArray &expected) {
+                        const QByteArray &r, int start, bool ignoreCase,
+                        const QByteArray &expected) {
         QTest::newRow(name) << text << l << r << start << ignoreCase << expected;
     };
 
@@ -180,8 +181,10 @@ void TestTextBetween::findPosition_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<qsizetype>("expected"); // -1: not found
 
-    QTest::newRow("positions count bytes from 1") << g("ab版c") << QByteArray("c") << 0 << qsizetype(5);
-    QTest::newRow("first byte is position 1") << QByteArray("abc") << QByteArray("a") << 1 << qsizetype(1);
+    QTest::newRow("positions count bytes from 1")
+        << g("ab版c") << QByteArray("c") << 0 << qsizetype(5);
+    QTest::newRow("first byte is position 1")
+        << QByteArray("abc") << QByteArray("a") << 1 << qsizetype(1);
     QTest::newRow("found at the start position") << QByteArray("abcabc") << QByteArray("a") << 4
                                                  << qsizetype(4);
     QTest::newRow("lone lead byte at the end") << raw("ab\xB0") << raw("\xB0") << 0 << qsizetype(3);
@@ -190,7 +193,8 @@ void TestTextBetween::findPosition_data()
     // From a trailing byte the characters are counted anew.
     QTest::newRow("straddling match found from a trailing byte") << g("啊！") << g("。") << 2
                                                                  << qsizetype(2);
-    QTest::newRow("start past the end") << QByteArray("abc") << QByteArray("c") << 4 << qsizetype(-1);
+    QTest::newRow("start past the end")
+        << QByteArray("abc") << QByteArray("c") << 4 << qsizetype(-1);
     QTest::newRow("empty needle") << QByteArray("abc") << QByteArray() << 0 << qsizetype(-1);
     QTest::newRow("empty text") << QByteArray() << QByteArray("a") << 0 << qsizetype(-1);
 }
@@ -245,7 +249,8 @@ void TestTextBetween::trim_data()
     QTest::newRow("Chinese at both ends") << g(" 版本 ") << g("版本");
     // D7 A1 is one character; the A1 after it is a lone lead byte, so the
     // last two bytes A1 A1 are no full-width space.
-    QTest::newRow("A1 A1 across a character boundary") << raw("\xD7\xA1\xA1") << raw("\xD7\xA1\xA1");
+    QTest::newRow("A1 A1 across a character boundary")
+        << raw("\xD7\xA1\xA1") << raw("\xD7\xA1\xA1");
     QTest::newRow("full-width space after a character ending in A1")
         << raw("\xD7\xA1\xA1\xA1") << raw("\xD7\xA1");
     QTest::newRow("lone lead byte at the end") << raw("1.0 \xA1") << raw("1.0 \xA1");
@@ -291,7 +296,8 @@ void TestTextBetween::pageText_data()
 
     QTest::newRow("empty") << QByteArray() << QByteArray();
     QTest::newRow("ASCII") << QByteArray("<p>1.0</p>") << QByteArray("<p>1.0</p>");
-    QTest::newRow("Chinese") << QByteArray("版本号:1.0。") << raw("\xB0\xE6\xB1\xBE\xBA\xC5:1.0\xA1\xA3");
+    QTest::newRow("Chinese")
+        << QByteArray("版本号:1.0。") << raw("\xB0\xE6\xB1\xBE\xBA\xC5:1.0\xA1\xA3");
     QTest::newRow("full-width space") << QByteArray("　") << raw("\xA1\xA1");
     QTest::newRow("emoji anywhere") << QByteArray("版本号:1.0。<!-- 🙂 -->") << QByteArray();
     // In GBK but not in GB2312: converting to GBK would let it through.
@@ -315,9 +321,10 @@ void TestTextBetween::pageText()
 
 void TestTextBetween::markersAreTheGbkOfTheirText()
 {
-    QCOMPARE(QByteArray(kVersionLeftMarker.data(), qsizetype(kVersionLeftMarker.size())), g("版本号:"));
-    QCOMPARE(QByteArray(kVersionRightMarker.data(), qsizetype(kVersionRightMarker.size())), g("。"));
-    QCOMPARE(QByteArray(kQuotePlaceholder.data(), qsizetype(kQuotePlaceholder.size())), g("#引号"));
+    const auto array = [](std::string_view s) { return QByteArray(s.data(), qsizetype(s.size())); };
+    QCOMPARE(array(kVersionLeftMarker), g("版本号:"));
+    QCOMPARE(array(kVersionRightMarker), g("。"));
+    QCOMPARE(array(kQuotePlaceholder), g("#引号"));
 }
 
 QTEST_APPLESS_MAIN(TestTextBetween)

@@ -180,7 +180,8 @@ void TestUpdateNotice::drawnFrameAndPanel()
     for (const auto &[outer, inner, third] :
          {std::tuple{QPoint(0, 125), QPoint(1, 125), QPoint(2, 125)},
           std::tuple{QPoint(190, 0), QPoint(190, 1), QPoint(190, 2)}}) {
-        QVERIFY(pixel(shot, outer.x(), outer.y()) != white || pixel(shot, inner.x(), inner.y()) != white);
+        QVERIFY(pixel(shot, outer.x(), outer.y()) != white
+                || pixel(shot, inner.x(), inner.y()) != white);
         QCOMPARE(pixel(shot, third.x(), third.y()), face);
     }
     const auto lightness = [&](int x, int y) { return pixel(shot, x, y).lightness(); };
