@@ -24,6 +24,7 @@ class _PageHandler(http.server.BaseHTTPRequestHandler):
         desktop.requests.append(
             {"line": self.requestline, "headers": dict(self.headers.items())}
         )
+        time.sleep(desktop.delay)
         status, body = desktop.page
         self.send_response(status)
         self.send_header("Content-Type", "text/html; charset=utf-8")
@@ -40,6 +41,7 @@ class Desktop:
 
     def __init__(self, page=PAGE_OK, status=200, screen=(1280, 1024)):
         self.page = (status, page)
+        self.delay = 0.0  # seconds the server waits before it answers
         self.screen = screen
         self.requests = []
         self._processes = []
@@ -189,6 +191,11 @@ class Desktop:
 
     def key(self, window, key):
         self._run(["xdotool", "key", "--window", str(window), key])
+
+    def press(self, key):
+        """Types a key into the window that has the focus, as the keyboard
+        does (the window may be gone before the key is released)."""
+        self._run(["xdotool", "key", key])
 
     def screenshot(self, path):
         self._run(["import", "-window", "root", path])
