@@ -67,7 +67,7 @@ void UpdateNotice::open()
 
 void UpdateNotice::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    if (event->key() == Qt::Key_Escape) {
         close();
         return;
     }
