@@ -10,12 +10,15 @@
 #include "update/version_check.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QProcessEnvironment>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     quillo::platform::prepareLook();
+    // Every window without an icon of its own shows the program's.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillo.png")));
 
     quillo::ProgramTexts texts;
     quillo::ExitRoutines exitRoutines;
