@@ -1,6 +1,7 @@
 // Draws the program's PNG artwork into resources/. The images are small and
 // pixel-exact, so they are drawn pixel by pixel rather than scaled; a scale
-// factor draws the same picture for high-density screens.
+// factor draws the same picture for high-density screens (name@2x.png). The
+// program icon is drawn afresh at every size a desktop theme asks for.
 //
 //   quillo-artwork <resources dir>
 #include <QCoreApplication>
@@ -154,20 +155,33 @@ int main(int argc, char *argv[])
     const QColor white(255, 255, 255);
     const QColor paleBlue(134, 199, 233);
     bool ok = true;
-    const auto image = [&](const char *name, const QImage &picture) {
-        ok = save(picture, out.filePath(QStringLiteral("images/%1.png").arg(QLatin1String(name)))) && ok;
-    };
-    const int scale = 1;
-    image("feedback", feedback(scale, white));
-    image("feedback_hover", feedback(scale, paleBlue));
-    image("minimize", minimize(scale, white, QColor(53, 175, 234)));
-    image("minimize_hover", minimize(scale, paleBlue, QColor(29, 164, 230)));
-    image("close", cross({blue, QColor(233, 246, 253), QColor(65, 180, 235), 6, 16}, scale));
-    image("close_hover", cross({blue, QColor(233, 220, 152), QColor(65, 180, 235), 6, 16}, scale));
-    image("close_pressed", cross({blue, QColor(223, 107, 144), QColor(63, 142, 206), 6, 16}, scale));
-    image("notice_close", cross({white, QColor(24, 186, 246), QColor(192, 236, 253), 6, 16}, scale));
-    image("notice_close_hover", cross({white, QColor(243, 92, 109), QColor(252, 211, 216), 6, 16, 1}, scale));
-    image("notice_close_pressed", cross({white, QColor(243, 71, 110), QColor(252, 206, 216), 6, 16, 1}, scale));
+    for (const int scale : {1, 2}) {
+        const auto image = [&](const char *name, const QImage &picture) {
+            const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+            const QString file = QStringLiteral("images/%1%2.png").arg(QLatin1String(name), suffix);
+            ok = save(picture, out.filePath(file)) && ok;
+        };
+        image("feedback", feedback(scale, white));
+        image("feedback_hover", feedback(scale, paleBlue));
+        image("minimize", minimize(scale, white, QColor(53, 175, 234)));
+        image("minimize_hover", minimize(scale, paleBlue, QColor(29, 164, 230)));
+        image("close", cross({blue, QColor(233, 246, 253), QColor(65, 180, 235), 6, 16}, scale));
+        image("close_hover",
+              cross({blue, QColor(233, 220, 152), QColor(65, 180, 235), 6, 16}, scale));
+        image("close_pressed",
+              cross({blue, QColor(223, 107, 144), QColor(63, 142, 206), 6, 16}, scale));
+        image("notice_close",
+              cross({white, QColor(24, 186, 246), QColor(192, 236, 253), 6, 16}, scale));
+        image("notice_close_hover",
+              cross({white, QColor(243, 92, 109), QColor(252, 211, 216), 6, 16, 1}, scale));
+        image("notice_close_pressed",
+              cross({white, QColor(243, 71, 110), QColor(252, 206, 216), 6, 16, 1}, scale));
+    }
+    // The windows' own icon, built into the program.
     ok = save(icon(16), out.filePath(QStringLiteral("icons/quillo.png"))) && ok;
+    // The sizes of the hicolor theme; the build installs them under the
+    // application id.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = save(icon(size), out.filePath(QStringLiteral("icons/quillo-%1.png").arg(size))) && ok;
     return ok ? 0 : 1;
 }
