@@ -25,11 +25,6 @@ QString toQString(std::string_view utf8)
 
 namespace {
 
-QPixmap pixmap(std::string_view path)
-{
-    return path.empty() ? QPixmap() : QPixmap(toQString(path));
-}
-
 void setTextColour(QWidget *widget, const Rgb &colour)
 {
     QPalette palette = widget->palette();
@@ -82,8 +77,9 @@ QWidget *makeControl(const ControlRow &row, QWidget *parent, const BuildServices
         return new GradientLabel(toQString(look.text), look.gradient, look.textColour.toColor(),
                                  parent);
     case ControlKind::ImageButton:
-        return new ImageButton(pixmap(look.images.normal), pixmap(look.images.hover),
-                               pixmap(look.images.pressed), parent);
+        return new ImageButton(loadImage(toQString(look.images.normal)),
+                               loadImage(toQString(look.images.hover)),
+                               loadImage(toQString(look.images.pressed)), parent);
     case ControlKind::FlatColourButton:
         return new FlatColourButton(toQString(look.text), look.fill.toColor(),
                                     look.textColour.toColor(), parent);

@@ -1,11 +1,12 @@
 #include "platform/image_button.h"
 
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quillo::platform {
 
-ImageButton::ImageButton(const QPixmap &normal, const QPixmap &hover, const QPixmap &pressed,
+ImageButton::ImageButton(const QIcon &normal, const QIcon &hover, const QIcon &pressed,
                          QWidget *parent)
     : QWidget(parent)
     , m_normal(normal)
@@ -18,8 +19,10 @@ ImageButton::ImageButton(const QPixmap &normal, const QPixmap &hover, const QPix
 
 void ImageButton::paintEvent(QPaintEvent *)
 {
+    // At twice the density the @2x image lands pixel for pixel; scaling the
+    // plain one up would blur the cross.
     QPainter painter(this);
-    painter.drawPixmap(0, 0, imageFor(m_state));
+    painter.drawPixmap(0, 0, imageFor(m_state).pixmap(size(), devicePixelRatioF()));
 }
 
 void ImageButton::enterEvent(QEnterEvent *event)
@@ -64,7 +67,7 @@ void ImageButton::setState(State state)
     update();
 }
 
-const QPixmap &ImageButton::imageFor(State state) const
+const QIcon &ImageButton::imageFor(State state) const
 {
     switch (state) {
     case State::Hover:
@@ -75,6 +78,22 @@ const QPixmap &ImageButton::imageFor(State state) const
         break;
     }
     return m_normal;
+}
+
+QIcon loadImage(const QString &path)
+{
+    QIcon image;
+    const QPixmap plain(path);
+    if (plain.isNull())
+        return image;
+    image.addPixmap(plain);
+    const QFileInfo file(path);
+    // Qt reads the density from the "@2x" in the name.
+    const QPixmap twice(file.path() + QLatin1Char('/') + file.completeBaseName()
+                        + QStringLiteral("@2x.") + file.suffix());
+    if (!twice.isNull())
+        image.addPixmap(twice);
+    return image;
 }
 
 } // namespace quillo::platform
