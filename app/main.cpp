@@ -5,6 +5,7 @@
 #include "app/window_list.h"
 #include "platform/look.h"
 #include "platform/url_opener.h"
+#include "platform/window_system.h"
 #include "ui/main_window/main_window.h"
 #include "update/update_notice.h"
 #include "update/version_check.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    quillo::platform::chooseWindowSystem();
     QApplication application(argc, argv);
     quillo::platform::prepareLook();
     // Every window without an icon of its own shows the program's.
