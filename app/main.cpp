@@ -18,6 +18,8 @@ int main(int argc, char *argv[])
 {
     quillo::platform::chooseWindowSystem();
     QApplication application(argc, argv);
+    // Docks and compositors match the windows to the desktop entry by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLO_APP_ID));
     quillo::platform::prepareLook();
     // Every window without an icon of its own shows the program's.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quillo.png")));
