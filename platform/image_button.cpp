@@ -1,10 +1,47 @@
 #include "platform/image_button.h"
 
+#include <QAccessibleWidget>
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quillo::platform {
+
+namespace {
+
+// Without its own interface the button would reach screen readers as a
+// nameless-looking panel; this one is a button that can be pressed.
+class AccessibleImageButton : public QAccessibleWidget
+{
+public:
+    explicit AccessibleImageButton(QWidget *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            Q_EMIT static_cast<ImageButton *>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *accessibleImageButton(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ImageButton::staticMetaObject.className())
+        && object->isWidgetType())
+        return new AccessibleImageButton(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ImageButton::ImageButton(const QIcon &normal, const QIcon &hover, const QIcon &pressed,
                          QWidget *parent)
@@ -13,6 +50,11 @@ ImageButton::ImageButton(const QIcon &normal, const QIcon &hover, const QIcon &p
     , m_hover(hover)
     , m_pressed(pressed)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleImageButton);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
