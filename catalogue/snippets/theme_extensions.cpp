@@ -13,11 +13,247 @@ constexpr int kGroup = 7;
 
 // clang-format off
 constexpr std::array kEntries{
-    snippet(kGroup, 82, "获取文章第一张图片", {16, 24, 112, 32}, ""),
-    snippet(kGroup, 83, "自动翻译标题为英文作为固定连接", {160, 24, 120, 32}, ""),
-    snippet(kGroup, 84, "上一篇文章(带缩略图)", {312, 24, 80, 32}, ""),
-    snippet(kGroup, 85, "下一篇文章(带缩略图)", {432, 24, 80, 32}, ""),
-    snippet(kGroup, 86, "相关文章", {552, 26, 72, 24}, ""),
+    snippet(kGroup, 82, "获取文章第一张图片", {16, 24, 112, 32}, R"php(/**********************************************************************
+			获取文章第一张图片
+**********************************************************************/
+function post_thumbnail_src(){
+    global $post;
+    if( has_post_thumbnail() ){    //如果有特色缩略图，则输出缩略图地址
+        $thumbnail_src = wp_get_attachment_image_src( get_post_thumbnail_id($post->ID), 'full' );
+        $post_thumbnail_src = $thumbnail_src[0];
+    } else {
+        $post_thumbnail_src = '';
+        preg_match_all( '/<img.+?src=[\'"]([^\'"]+)[\'"].*?>/i', $post->post_content, $matches );
+        if( !empty($matches[1][0]) ){
+            $post_thumbnail_src = $matches[1][0];    //获取该图片 src
+        } else {
+            //如果日志中没有图片，则显示随机图片
+			//$random = mt_rand(0, 4);
+			//$images = array('mountain', 'forest', 'river', 'city', 'beach');
+			//$post_thumbnail_src = 'https://picsum.photos/seed/' . $images[$random] . '/800/450.jpg';
+            $post_thumbnail_src = false;    //如果需要随机图片请打开上面三行，关闭此行
+        }
+    }
+    echo $post_thumbnail_src;
+})php"),
+    snippet(kGroup, 83, "自动翻译标题为英文作为固定连接", {160, 24, 120, 32}, R"php(/**********************************************************************
+		自动翻译英文标题（百度翻译API）
+**********************************************************************/
+define("CURL_TIMEOUT",   10);
+define("URL",            "http://api.fanyi.baidu.com/api/trans/vip/translate");
+define("APP_ID",         "替换为您的APPID"); //替换为您的APPID
+define("SEC_KEY",        "替换为您的密钥");//替换为您的密钥
+
+//翻译入口
+function translate1($query, $from, $to)
+{
+    $args = array(
+        'q' => $query,
+        'appid' => APP_ID,
+        'salt' => rand(10000,99999),
+        'from' => $from,
+        'to' => $to,
+    );
+
+    $args['sign'] = buildSign($query, APP_ID, $args['salt'], SEC_KEY);
+    $ret = call(URL, $args);
+    return json_decode($ret, true);
+}
+
+function buildSign($query, $appID, $salt, $secKey)
+{
+    $str = $appID . $query . $salt . $secKey;
+    return md5($str);
+}
+
+//发起网络请求
+function call($url, $args = null, $method = "post", $timeout = CURL_TIMEOUT, $headers = array())
+{
+    $ret = false;
+    $attempts = 0;
+    while ($ret === false && $attempts < 2)
+    {
+        if ($attempts > 0)
+        {
+            sleep(1);
+        }
+        $ret = callOnce($url, $args, $method, false, $timeout, $headers);
+        $attempts++;
+    }
+    return $ret;
+}
+
+function callOnce($url, $args = null, $method = "post", $withCookie = false, $timeout = CURL_TIMEOUT, $headers = array())
+{
+    $ch = curl_init();
+    $data = convert($args);
+    if ($method == "post")
+    {
+        curl_setopt($ch, CURLOPT_POSTFIELDS, $data);
+        curl_setopt($ch, CURLOPT_POST, 1);
+    }
+    else
+    {
+        if ($data)
+        {
+            if (strpos($url, "?") > 0)
+            {
+                $url .= "&" . $data;
+            }
+            else
+            {
+                $url .= "?" . $data;
+            }
+        }
+    }
+    curl_setopt($ch, CURLOPT_URL, $url);
+    curl_setopt($ch, CURLOPT_TIMEOUT, $timeout);
+    curl_setopt($ch, CURLOPT_RETURNTRANSFER, 1);
+    if (!empty($headers))
+    {
+        curl_setopt($ch, CURLOPT_HTTPHEADER, $headers);
+    }
+    if ($withCookie)
+    {
+        curl_setopt($ch, CURLOPT_COOKIEJAR, $_COOKIE);
+    }
+    $response = curl_exec($ch);
+    curl_close($ch);
+    return $response;
+}
+
+function convert(&$args)
+{
+    if (!is_array($args))
+    {
+        return $args;
+    }
+    $data = '';
+    foreach ($args as $key => $val)
+    {
+        if (is_array($val))
+        {
+            foreach ($val as $k => $v)
+            {
+                $data .= $key . '[' . $k . ']=' . rawurlencode($v) . '&';
+            }
+        }
+        else
+        {
+            $data .= $key . '=' . rawurlencode($val) . '&';
+        }
+    }
+    return trim($data, '&');
+}
+
+
+function baidu_fanyi_title( $title ) {
+	$result = translate1( $title, 'zh', 'en' );
+	$english = isset( $result['trans_result'][0]['dst'] ) ? $result['trans_result'][0]['dst'] : '';
+	if ( $english == '' ) {
+		return $title;
+	}
+	return $english;
+
+}
+add_filter( 'sanitize_title', 'baidu_fanyi_title', 1 );)php"),
+    snippet(kGroup, 84, "上一篇文章(带缩略图)", {312, 24, 80, 32}, R"php(// 上一篇文章
+function my_get_previous_post() {
+	$output = '';
+	$previous_post = get_previous_post();
+	if ( $previous_post ) {
+		preg_match_all( '/<img.+?src=[\'"]([^\'"]+)[\'"].*?>/i', $previous_post->post_content, $matches );
+		$image = isset( $matches[1][0] ) ? $matches[1][0] : '';
+		$previous_post->filter = 'sample';
+		$output .= '<div class="post_navigation_item post_navigation_prev has_post_thumbnail  col-md-6">
+		      <a class="post_navigation_arrow" href="' . get_permalink( $previous_post ) . '" title="' . $previous_post->post_title . '" rel="prev">
+		        <i class="fa fa-angle-double-left"></i>
+		      </a>
+		      <div class="post_thumbnail_wrapper">
+		        <a href="' . get_permalink( $previous_post ) . '" title="' . $previous_post->post_title . '" rel="prev" style="display: block;height:60px;width:60px;background-image: url(' . $image . ');"></a>
+		      </div>
+		      <div class="post_info_wrapper">
+		        <a href="' . get_permalink( $previous_post ) . '" title="' . $previous_post->post_title . '" rel="prev">
+		          <span class="post_navigation_title title">Previous Post:</span>
+		        </a>
+		        <h4 class="title post_title"><a href="' . get_permalink( $previous_post ) . '">' . $previous_post->post_title . '</a></h4>
+		        <p>
+		        </p>
+		      </div>
+		      </div>';
+	}
+	if ( empty( $previous_post ) || '' === $previous_post->post_content ) {
+		$output = '';
+	}
+	echo $output;
+})php"),
+    snippet(kGroup, 85, "下一篇文章(带缩略图)", {432, 24, 80, 32}, R"php(// 下一篇文章
+function my_get_next_post() {
+	$output = '';
+	$next_post = get_next_post();
+	if ( $next_post ) {
+		preg_match_all( '/<img.+?src=[\'"]([^\'"]+)[\'"].*?>/i', $next_post->post_content, $matches );
+		$image = isset( $matches[1][0] ) ? $matches[1][0] : '';
+		$next_post->filter = 'sample';
+		$output .= '<div class="post_navigation_item post_navigation_next has_post_thumbnail pull-right col-md-6">
+		      <a class="post_navigation_arrow" href="' . get_permalink( $next_post ) . '" title="' . $next_post->post_title . '" rel="next">
+		        <i class="fa fa-angle-double-right"></i>
+		      </a>
+		      <div class="post_thumbnail_wrapper">
+		        <a href="' . get_permalink( $next_post ) . '" title="' . $next_post->post_title . '" rel="next" style="display: block;height:60px;width:60px;background-image: url(' . $image . ');"></a>
+		      </div>
+		      <div class="post_info_wrapper">
+		        <a href="' . get_permalink( $next_post ) . '" title="' . $next_post->post_title . '" rel="next">
+		          <span class="post_navigation_title title">Next Post:</span>
+		        </a>
+		        <h4 class="title post_title"><a href="' . get_permalink( $next_post ) . '">' . $next_post->post_title . '</a></h4>
+		        <p>
+		        </p>
+		      </div>
+		      </div>';
+	}
+	if ( empty( $next_post ) || '' === $next_post->post_content ) {
+		$output = '';
+	}
+	echo $output;
+}
+)php"),
+    snippet(kGroup, 86, "相关文章", {552, 26, 72, 24}, R"php(/**********************************************************************
+			相关文章
+**********************************************************************/
+function link_post() {
+	global $post;
+	$post_num = 3;
+	$exclude_id = $post->ID;
+	$i = 0;
+	$cats = '';
+	foreach ( get_the_category() as $category ) $cats .= $category->cat_ID . ',';
+	query_posts( array(
+		'category__in' => explode( ',', $cats ),
+		'post__not_in' => explode( ',', $exclude_id ),
+		'caller_get_posts' => 1,
+		'orderby' => 'comment_date',
+		'posts_per_page' => $post_num,
+	) );
+	while( have_posts() ) { the_post(); ?>
+
+	    <div id="post-81" class="blog_post_container col-md-4 post-81 post type-post status-publish format-image has-post-thumbnail hentry category-life-style tag-girl tag-work post_format-post-format-image">
+	        <div class="blog_post clearfix">
+	            <a title="<?php the_title(); ?>" href="<?php the_permalink(); ?>">
+	                <div class="blog_post_banner blog_post_image" style="background-image: url(<?php post_thumbnail_src();?>);">
+	                </div>
+	                <!-- .post-thumbnail -->
+	            </a>
+	            <div class="blog_post_title">
+	                <h4 class="entry-title title post_title">
+	                	<a title="<?php the_title(); ?>" href="<?php the_permalink(); ?>"><?php the_title(); ?></a>
+	                </h4>
+	            </div>
+	        </div>
+	    </div>
+	<?php $i++;} wp_reset_query();
+	if ( $i == 0 ) echo '<li>没有相关文章!</li>';
+})php"),
     snippet(kGroup, 87, "外部链接自动加nofollow", {656, 24, 96, 32}, ""),
     snippet(kGroup, 88, "图片自动alt标签", {16, 73, 112, 24}, ""),
     snippet(kGroup, 89, "搜索结果排除页面", {159, 73, 112, 32}, ""),
