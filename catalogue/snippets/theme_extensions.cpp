@@ -254,13 +254,133 @@ function link_post() {
 	<?php $i++;} wp_reset_query();
 	if ( $i == 0 ) echo '<li>没有相关文章!</li>';
 })php"),
-    snippet(kGroup, 87, "外部链接自动加nofollow", {656, 24, 96, 32}, ""),
-    snippet(kGroup, 88, "图片自动alt标签", {16, 73, 112, 24}, ""),
-    snippet(kGroup, 89, "搜索结果排除页面", {159, 73, 112, 32}, ""),
-    snippet(kGroup, 90, "维护模式", {312, 73, 72, 24}, ""),
-    snippet(kGroup, 91, "过滤HTTP 1.0的登录POST请求", {432, 73, 112, 32}, ""),
-    snippet(kGroup, 92, "SMTP发邮件", {552, 73, 80, 32}, ""),
-    snippet(kGroup, 93, "百度主动推送", {656, 73, 88, 32}, ""),
+    snippet(kGroup, 87, "外部链接自动加nofollow", {656, 24, 96, 32}, R"php(/**
+ * 外部链接自动加nofollow
+ */
+add_filter( 'the_content', 'link_nofollow');
+function link_nofollow( $content ) {
+    $regexp = "<a\s[^>]*href=(\"??)([^\" >]*?)\\1[^>]*>";
+    if ( preg_match_all( "/$regexp/siU", $content, $matches, PREG_SET_ORDER ) ) {
+        $srcUrl = get_option( 'siteurl' );
+        foreach ( $matches as $match ) {
+            $tag = $match[0];
+            $noFollow = '';
+
+            $pattern = '/target\s*=\s*"\s*_blank\s*"/';
+            if ( ! preg_match( $pattern, $tag ) ) {
+                $noFollow .= ' target="_blank" ';
+            }
+
+            $pattern = '/rel\s*=\s*"\s*[n|d]ofollow\s*"/';
+            if ( ! preg_match( $pattern, $tag ) ) {
+                $noFollow .= ' rel="nofollow" ';
+            }
+
+            if ( strpos( $tag, $srcUrl ) === false ) {
+                $newTag = rtrim( $tag, '>' );
+                $newTag .= $noFollow . '>';
+                $content = str_replace( $tag, $newTag, $content );
+            }
+        }
+    }
+
+    return $content;
+})php"),
+    snippet(kGroup, 88, "图片自动alt标签", {16, 73, 112, 24}, R"php(/**
+ * 图片自动alt标签
+ */
+add_filter('the_content', 'auto_images_alt');
+function auto_images_alt($content) {
+    global $post;
+    $pattern = "/<a(.*?)href=('|\")(.*?)\.(bmp|gif|jpeg|jpg|png)('|\")(.*?)>/i";
+    $replacement = '<a$1href=$2$3.$4$5 alt="' . $post->post_title . '" title="' . $post->post_title . '"$6>';
+    $content = preg_replace($pattern, $replacement, $content);
+    return $content;
+})php"),
+    snippet(kGroup, 89, "搜索结果排除页面", {159, 73, 112, 32}, R"php(/**
+ * 搜索结果排除页面
+ */
+add_filter('pre_get_posts','kelvo_exclude_page_from_search');
+function kelvo_exclude_page_from_search($query) {
+    if ($query->is_search) {
+        $query->set('post_type', 'post');
+    }
+    return $query;
+})php"),
+    snippet(kGroup, 90, "维护模式", {312, 73, 72, 24}, R"php(/**********************************************************************
+                            维护模式
+**********************************************************************/
+if( 判断是否开启维护模式 ) add_action( 'get_header', 'wp_maintenance_mode' );
+function wp_maintenance_mode() {
+    if ( ! current_user_can( 'edit_themes' ) || ! is_user_logged_in() )
+        wp_die(
+            '正在维护，请稍后在来',
+            '正在维护，请稍后在来',
+            array( 'response' => '503' )
+        );
+})php"),
+    snippet(kGroup, 91, "过滤HTTP 1.0的登录POST请求", {432, 73, 112, 32}, R"php(add_action( 'login_init','wlp_filter_http' );
+function wlp_filter_http() {
+    if ( preg_match( '/1\.0/', $_SERVER['SERVER_PROTOCOL'] ) ) { 
+        wlp_forbidden();
+    }
+})php"),
+    snippet(kGroup, 92, "SMTP发邮件", {552, 73, 80, 32}, R"php(add_action( 'phpmailer_init', 'mail_smtp' );
+function mail_smtp( $phpmailer ) {
+    $phpmailer->IsSMTP();
+    $phpmailer->FromName = '发件人名称';
+    $phpmailer->From = '邮件地址';
+    $phpmailer->Host = 'SMTP服务器地址';
+    $phpmailer->Port = 'SMTP服务器端口';
+    $phpmailer->SMTPSecure = '';
+    $phpmailer->SMTPAuth = true;
+    $phpmailer->Username = '邮箱';
+    $phpmailer->Password = '密码';
+})php"),
+    snippet(kGroup, 93, "百度主动推送", {656, 73, 88, 32}, R"php(/**********************************************************************
+                    百度主动推送
+**********************************************************************/
+
+date_default_timezone_set('Asia/Shanghai');
+add_action( 'publish_post', 'publish_bd_submit', 999 );
+
+function publish_bd_submit( $post_ID ) {
+    global $post;
+    $bd_submit_site = '你的域名';
+    $bd_submit_token = '你的token';
+    $api = "http://data.zz.baidu.com/urls?site=$bd_submit_site&token=$bd_submit_token";
+    if ( $post->post_status != 'publish' ) {
+        $url = get_permalink( $post_ID );
+        $ch = curl_init();
+        $options = array(
+            CURLOPT_URL => $api,
+            CURLOPT_POST => true,
+            CURLOPT_RETURNTRANSFER => true,
+            CURLOPT_POSTFIELDS => $url,
+            CURLOPT_HTTPHEADER => array( 'Content-Type: text/plain' ),
+        );
+        curl_setopt_array( $ch, $options );
+        $response = curl_exec( $ch );
+        $result = json_decode( $response, true );
+        $time = time();
+        //生成日志文件
+        $file = THEME_DIR . "/baiduSubmit.txt";
+        if ( ! file_exists( $file ) || date( 'Y-m-d', filemtime( $file ) ) != date( 'Y-m-d', $time ) ) {
+            $handle = fopen( $file, "w" );
+        } else {
+            $handle = fopen( $file, "a" );
+        }
+        $retString = '';
+        if ( isset( $result['message'] ) ) {
+            $retString = date( 'Y-m-d G:i:s', $time ) . "\n提交失败：" . $result['message'] . ":\n网址：" . $url . "\n\n";
+        }
+        if ( isset( $result['success'] ) ) {
+            $retString = date( 'Y-m-d G:i:s', $time ) . "\n提交成功：" . ":" . $url . "\n\n";
+        }
+        fwrite( $handle, $retString );
+        fclose( $handle );
+    }
+})php"),
     snippet(kGroup, 94, "根据上传时间重命名文件", {16, 112, 104, 32}, ""),
     snippet(kGroup, 95, "搜索结果排除所有页面", {157, 114, 88, 32}, ""),
     snippet(kGroup, 96, "评论头像开启SSL", {312, 112, 80, 32}, ""),
