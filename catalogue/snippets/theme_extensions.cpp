@@ -381,11 +381,196 @@ function publish_bd_submit( $post_ID ) {
         fclose( $handle );
     }
 })php"),
-    snippet(kGroup, 94, "根据上传时间重命名文件", {16, 112, 104, 32}, ""),
-    snippet(kGroup, 95, "搜索结果排除所有页面", {157, 114, 88, 32}, ""),
-    snippet(kGroup, 96, "评论头像开启SSL", {312, 112, 80, 32}, ""),
-    snippet(kGroup, 97, "输出文章特色图列表", {432, 112, 96, 40}, ""),
-    snippet(kGroup, 98, "评论排行", {553, 120, 80, 24}, ""),
+    snippet(kGroup, 94, "根据上传时间重命名文件", {16, 112, 104, 32}, R"php(    add_filter('wp_handle_upload_prefilter', 'custom_upload_filter' );
+        function custom_upload_filter( $file ){
+            $info = pathinfo( $file['name'] );
+            $ext = isset( $info['extension'] ) ? $info['extension'] : '';
+            $name = date('YmdHis') . rand(10,99) . '.' . $ext;//为了避免时间重复，再加一段2位的随机数
+            $file['name'] = $name;
+            return $file;
+        })php"),
+    snippet(kGroup, 95, "搜索结果排除所有页面", {157, 114, 88, 32}, R"php(function search_filter_page($query) {
+    if ($query->is_search) {
+        $query->set('post_type', 'post');
+    }
+    return $query;
+}
+add_filter('pre_get_posts','search_filter_page');)php"),
+    snippet(kGroup, 96, "评论头像开启SSL", {312, 112, 80, 32}, R"php(    add_filter('get_avatar', '_get_ssl2_avatar');
+//官方Gravatar头像调用ssl头像链接
+function _get_ssl2_avatar($avatar) {
+    $avatar = preg_replace('/.*\/avatar\/(.*)\?s=([\d]+)&.*/', '<img src="https://secure.gravatar.com/avatar/$1?s=$2&d=mm" class="avatar avatar-$2" height="50" width="50">', $avatar);
+    return $avatar;
+})php"),
+    snippet(kGroup, 97, "输出文章特色图列表", {432, 112, 96, 40}, R"php(/**********************************************************************
+                    输出文章特色图
+**********************************************************************/
+
+function attachmentimage( $num = 9 ) {
+	$args = array(
+		'meta_key' => '_thumbnail_id',
+		'showposts' => $num, // 默认显示9个特色图像
+		'posts_per_page' => $num, // 默认显示9个特色图像
+		'orderby' => 'date', // 按发布时间先后顺序获取特色图像，可选：'title'、'rand'、'comment_count'等
+		'ignore_sticky_posts' => 1,
+		'order' => 'DESC',
+	);
+	$output = '<ul class="no-bullet thumbnails jr_col_3">';
+	$the_query = new WP_Query( $args );
+	if ( $the_query->have_posts() ) {
+		while ( $the_query->have_posts() ) : $the_query->the_post();
+			$image = wp_get_attachment_image_src( get_post_thumbnail_id(get_the_ID()) );
+			$output .= '<li><a href="' . get_the_permalink() . '" target="_blank" title="图片来源:' . get_the_title() . '"><div style="background-image: url(' . $image[0] . ')"></div></a></li>';
+		endwhile;
+		wp_reset_postdata();
+	} else {
+		return false;
+	}
+	$output .= '</ul>';
+	echo $output;
+}
+)php"),
+    snippet(kGroup, 98, "评论排行", {553, 120, 80, 24}, R"php(/**
+ * 评论数据
+ */
+function comments_data( $postid = false ) {
+
+	if ( $postid ) {
+		// 当前文章评论
+		$comments = get_comments( 'status=approve&type=comment&post_id='.$postid );
+		$counts = get_comment_count($postid);
+	} else {
+		// 所有评论
+		$comments = get_comments( array( 'status' => 'approve' ) );
+		$counts = get_comment_count();
+	}
+
+	$admin_email = get_bloginfo( 'admin_email' );
+	$data = array();
+	$emails = array();
+	// 计算评论的人数
+	$user_count = 0;
+	// 获取评论数量
+	$comment_count = $counts['approved'];
+
+	foreach ( $comments as $comment ) {
+		$id = $comment->comment_ID;
+		$author = $comment->comment_author;
+		$email = $comment->comment_author_email;
+		$url = $comment->comment_author_url;
+		$date = $comment->comment_date;
+		$content = $comment->comment_content;
+
+		// 非文章下忽略 直接调用 count
+		$total_count = null;
+		if ( $postid ) {
+			$total_count = 0;
+			$user_comments = get_comments( array( 'author_email' => $email ) );
+			// 计算访客个人在整站的评论总数
+			foreach ( $user_comments as $user_comment ) {
+				$total_count++;
+			}
+		}
+
+		if ( ! in_array( $email, $emails ) ) {
+			$emails[] = $email;
+			$user_count++;
+		}
+
+		if ( $email == $admin_email ) {
+			continue;
+		}
+
+		$found = false;
+		foreach ( $data as $key => $record ) {
+			if ( $record['email'] == $email ) {
+				$data[$key]['number']++;
+				$found = true;
+				break;
+			}
+		}
+
+		if ( ! $found ) {
+			$data[] = array(
+				'recent_id' => $id,
+				'author' => $author,
+				'email' => $email,
+				'url' => $url,
+				'date' => $date,
+				'number' => 1,
+				'content' => $content,
+				'count' => array( $user_count, $comment_count ),
+				'total_count' => $total_count,
+			);
+		}
+	}
+
+	return $data;
+}
+
+
+
+
+/**
+ * 文章图
+ */
+function get_catch_image() {
+	global $post;
+	preg_match_all( '/<img.+?src=[\'"]([^\'"]+)[\'"].*?>/i', $post->post_content, $matches );
+	if ( ! empty( $matches[1][0] ) ) {
+		return $matches[1][0];
+	}
+	return false;
+}
+
+/**
+ * 特色图
+ * thumbnail (缩略图尺寸)
+ * medium （中等尺寸）
+ * large （大尺寸）
+ * full （原始尺寸）
+ */
+function get_post_image( $id, $size = 'large', $default = false ) {
+	$default_image = 'static/images/default.jpg';
+	$image = wp_get_attachment_image_src( get_post_thumbnail_id( $id ), $size );
+	$url = $image ? $image[0] : '';
+	if ( empty( $url ) ) {
+		$url = get_catch_image();
+	}
+	if ( empty( $url ) && $default ) {
+		$url = get_bloginfo('template_directory') . '/' . $default_image;
+	}
+	return $url;
+}
+
+
+/**********************************************************************
+                    评论排行
+**********************************************************************/
+function max_comment_user( $limit = 4 ) {
+	$data = comments_data();
+
+	$number = array_column( $data, 'number' );
+	$count = array_column( $data, 'count' );
+	array_multisort( $number, SORT_DESC, $count, SORT_ASC, $data );
+
+	$output = '<ul class="items attention">';
+	foreach ( $data as $key => $row ) {
+		$avatar = get_avatar( $row['email'], 42 );
+		if ( $row['url'] ) {
+			$item = '<a href="' . $row['url'] . '" rel="nofollow" target="_blank">' . $avatar . '</a>';
+		} else {
+			$item = $avatar;
+		}
+		$output .= '<li class="item tips-top" title="' . $row['author'] . '">' . $item . '</li>';
+		if ( $key == $limit - 1 ) {
+			break;
+		}
+	}
+	$output .= '</ul>';
+	echo $output;
+}
+)php"),
     SnippetEntry{99, "WP5.0+JS本地翻译(国际化)", kGroup, {656, 120, 96, 24}, EntryKind::Link, kArticlePage.view()},
 };
 // clang-format on
