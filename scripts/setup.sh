@@ -17,6 +17,8 @@ packages=(
   xvfb xauth openbox x11-utils xdotool imagemagick php-cli python3
   # packaging
   desktop-file-utils appstream dpkg-dev file fakeroot
+  # benchmarks (bench/run.sh): peak memory and the start-up profile
+  time linux-perf
 )
 
 missing=()
