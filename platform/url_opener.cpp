@@ -38,7 +38,7 @@ QStringList applicationDirs(const QProcessEnvironment &env)
     return dirs;
 }
 
-// mimeapps.list files in the order the freedesktop specification reads them.
+// mimeapps.list files in the order the freedesktop MIME rules read them.
 QStringList mimeappsLists(const QProcessEnvironment &env)
 {
     QString configHome = env.value(QStringLiteral("XDG_CONFIG_HOME"));
