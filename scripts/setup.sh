@@ -13,6 +13,8 @@ packages=(
   fonts-wqy-microhei fonts-wqy-zenhei fonts-arphic-uming fonts-noto-cjk
   # running: xdg-open hands addresses to the desktop
   xdg-utils
+  # recommended by the .deb: native Wayland when there is no XWayland
+  qt6-wayland
   # tests
   xvfb xauth openbox x11-utils xdotool imagemagick php-cli python3
   # packaging
