@@ -58,6 +58,7 @@ void TestSnippetsSiteOptimisation::quotedLines_data()
     const auto row = [](int entry, int line, const char *text) {
         QTest::addRow("entry %d line %d", entry, line) << entry << line << QString::fromUtf8(text);
     };
+    // clang-format off
     row(72, 4, "add_filter('show_admin_bar', '__return_false');");
     row(72, 5, "remove_action('wp_head', 'feed_links', 2);");
     row(72, 10, "remove_action('wp_head', 'parent_post_rel_link', 10, 0);");
@@ -66,27 +67,43 @@ void TestSnippetsSiteOptimisation::quotedLines_data()
     row(72, 29, "remove_filter('oembed_dataparse', 'wp_filter_oembed_result', 10);");
     row(72, 33, "add_shortcode('reply', 'reply_to_read');");
     row(73, 1, "add_filter('pre_site_transient_update_core',create_function('$a',\"return null;\")); // 关闭核心提示");
+    row(73, 2, "add_filter('pre_site_transient_update_plugins',create_function('$a',\"return null;\")); // 关闭插件提示");
     row(73, 3, "add_filter('pre_site_transient_update_themes',create_function('$a',\"return null;\")); // 关闭主题提示");
     row(74, 1, "remove_action('admin_init','_maybe_update_core');// 禁止 WordPress 检查更新");
+    row(74, 2, "remove_action('admin_init','_maybe_update_plugins');// 禁止 WordPress 更新插件");
     row(74, 3, "remove_action('admin_init','_maybe_update_themes'); // 禁止 WordPress 更新主题");
     row(75, 1, "//禁用文章自动保存");
     row(75, 2, "add_action('wp_print_scripts','disable_autosave');");
     row(75, 5, "}");
+    row(76, 1, "//禁用文章修订版本");
     row(76, 2, "add_filter( 'wp_revisions_to_keep', 'specs_wp_revisions_to_keep', 10, 2 );");
     row(77, 1, "// 阻止站内文章互相Pingback ");
+    row(77, 7, "}");
     row(77, 8, "add_action('pre_ping','theme_noself_ping');");
     row(78, 1, "// 禁用难用的Gutenberg（古腾堡） 编辑器");
     row(78, 2, "add_filter('use_block_editor_for_post', '__return_false');");
+    row(79, 1, "/**");
     row(79, 2, " * 禁止后台加载谷歌字体");
+    row(79, 3, " */");
     row(79, 10, "add_action('init', 'wp_remove_open_sans_from_wp_core');");
     row(80, 5, "\tremove_action('wp_head', 'print_emoji_detection_script', 7);");
     row(80, 14, "add_action('init', 'disable_emojis');");
     row(80, 20, "\t} else {");
+    row(80, 22, "\t}");
+    row(80, 23, "}");
     row(81, 4, "add_filter( 'get_avatar' , 'mervan_custom_avatar' , 10 , 5 );");
     row(81, 9, "    // $id_or_email的值：后台右上角登录用户头像为id，其他为邮箱，下面做一个判断");
     row(81, 28, "    // 参数404 onerror 方法 - 速度最快");
+    // The avatar comes from Gravatar's secure host, the fallback through onerror.
+    row(81, 29, "    $avatar = \"<img alt='{$alt}' src='//secure.gravatar.com/avatar/{$email_hash}?d=404' "
+                "onerror='javascript:this.src=\\\"{$src}\\\";this.onerror=null;' "
+                "class='avatar avatar-{$size} photo' height='{$size}' width='{$size}' />\";");
+    row(81, 31, "    // 参数default_img 方法 - 速度稍逊");
     row(81, 32, "    // $src = urlencode( $src );");
+    row(81, 33, "    //$avatar = \"<img alt='{$alt}' src='//secure.gravatar.com/avatar/{$email_hash}?d={$src}' "
+                "class='avatar avatar-{$size} photo' height='{$size}' width='{$size}' />\";");
     row(81, 36, "}");
+    // clang-format on
 }
 
 void TestSnippetsSiteOptimisation::quotedLines()
@@ -128,7 +145,7 @@ void TestSnippetsSiteOptimisation::emptyLinesStayEmpty()
             empty.push_back(static_cast<int>(i) + 1);
         }
     }
-    QCOMPARE(empty, (std::vector<int>{6, 8, 11, 13, 21, 23, 25, 27, 30, 34}));
+    QCOMPARE(empty, (std::vector<int> { 6, 8, 11, 13, 21, 23, 25, 27, 30, 34 }));
 }
 
 void TestSnippetsSiteOptimisation::tabsStayTabs_data()
@@ -181,8 +198,9 @@ void TestSnippetsSiteOptimisation::noPhpTags()
     // These go inside an existing functions.php.
     for (int number = 72; number <= 81; ++number) {
         const std::string_view text = catalogueEntry(number)->text;
-        QVERIFY2(text.find("<?php") == std::string_view::npos && text.find("?>") == std::string_view::npos,
-                 qPrintable(QString::number(number)));
+        QVERIFY2(text.find("<?php") == std::string_view::npos
+                && text.find("?>") == std::string_view::npos,
+            qPrintable(QString::number(number)));
     }
 }
 
