@@ -49,7 +49,7 @@ xcb_atom_t atom(xcb_connection_t *x, const char *name)
 {
     const auto reply = owned(xcb_intern_atom_reply(
         x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
 std::optional<pid_t> windowPid(xcb_connection_t *x, xcb_window_t window, xcb_atom_t pidAtom)
