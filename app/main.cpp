@@ -1,6 +1,7 @@
 // Start-up: environment, exit routine, main window (whose created event runs
 // the version check), event loop; the end comes when the last window goes.
 #include "app/exit_routines.h"
+#include "app/makers_site.h"
 #include "app/program_texts.h"
 #include "app/window_list.h"
 #include "platform/look.h"
@@ -14,9 +15,17 @@
 #include <QIcon>
 #include <QProcessEnvironment>
 
+#include <future>
+
 int main(int argc, char *argv[])
 {
     quillo::platform::chooseWindowSystem();
+    // The version page is fetched while Qt starts and the main window is
+    // built, so the user waits for the network alone and its time-outs count
+    // from the start; the created event still waits for it before any window
+    // shows.
+    auto versionPage = std::async(std::launch::async, quillo::update::fetchVersionPage,
+                                  quillo::kProductPage.view());
     QApplication application(argc, argv);
     // Docks and compositors match the windows to the desktop entry by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLO_APP_ID));
@@ -33,9 +42,13 @@ int main(int argc, char *argv[])
     const auto fallbackOpenUrl = [](const QString &address) {
         return quillo::platform::openWithHtmlHandler(address, QProcessEnvironment::systemEnvironment());
     };
-    const auto versionCheck = [&texts, &windows, openUrl] {
+    const auto versionCheck = [&texts, &windows, &versionPage, openUrl] {
         const auto openNotice = [&windows, openUrl] { quillo::openUpdateNotice(windows, openUrl); };
-        quillo::update::checkVersion(texts, quillo::update::fetchVersionPage, openNotice);
+        const auto fetched = [&versionPage](std::string_view address) {
+            Q_ASSERT(address == quillo::kProductPage.view());
+            return versionPage.get();
+        };
+        quillo::update::checkVersion(texts, fetched, openNotice);
     };
     auto *mainWindow = new quillo::MainWindow(openUrl, fallbackOpenUrl, versionCheck);
     windows.add(mainWindow);
