@@ -14,19 +14,7 @@ using namespace quillo;
 
 namespace {
 
-std::vector<std::string> linesOf(int entry)
-{
-    std::vector<std::string> lines;
-    const std::string_view text = catalogueEntry(entry)->text;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find('\n', start);
-        lines.emplace_back(text.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return lines;
-        start = end + 1;
-    }
-}
+using test::linesOf;
 
 const std::string kBannerTop = "/" + std::string(70, '*');
 const std::string kBannerBottom = std::string(70, '*') + "/";

@@ -24,19 +24,7 @@ using namespace quillo;
 
 namespace {
 
-std::vector<std::string> linesOf(int entry)
-{
-    std::vector<std::string> lines;
-    const std::string_view text = catalogueEntry(entry)->text;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find('\n', start);
-        lines.emplace_back(text.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return lines;
-        start = end + 1;
-    }
-}
+using test::linesOf;
 
 // The last entry of each of the groups 1 to 5.
 constexpr int kLastEntryOfGroup[] = { 14, 18, 48, 61, 71 };

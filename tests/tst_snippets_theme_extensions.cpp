@@ -27,21 +27,7 @@ constexpr int kFirstEntry = 82;
 constexpr int kLastEntry = 98;
 constexpr int kPage = 3;
 
-std::vector<std::string> linesOf(int entry)
-{
-    std::vector<std::string> lines;
-    std::string_view text = catalogueEntry(entry)->text;
-    if (text.ends_with('\n'))
-        text.remove_suffix(1); // the final line end starts no further line
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find('\n', start);
-        lines.emplace_back(text.substr(start, end - start));
-        if (end == std::string_view::npos)
-            return lines;
-        start = end + 1;
-    }
-}
+using test::linesOf;
 
 std::string indentOf(const std::string &line)
 {
