@@ -24,9 +24,11 @@ Prints a Markdown table. Nothing here is a pass/fail test.
 
 import argparse
 import datetime
+import glob
 import os
 import platform
 import queue
+import re
 import shutil
 import socket
 import statistics
@@ -333,10 +335,9 @@ def qtest_results(tools):
     return results
 
 
-# Where the start-up's CPU time goes: functions whose time includes their
-# callees', from one profiled start (perf record, DWARF call graphs).
+# The start-up's phases, by the function that holds each.
 PROFILE_SYMBOLS = [
-    ("dynamic loading before main()", "dl_main"),
+    ("dynamic loading before main()", "_dl_start"),
     ("main()", "main"),
     ("QApplication", "QApplicationPrivate::init"),
     ("main window built", "quillo::MainWindow::MainWindow"),
@@ -344,43 +345,59 @@ PROFILE_SYMBOLS = [
     ("    tab bar: first text measured (fonts)", "QTabBar::insertTab(int, QIcon const&, QString const&)"),
     ("  button images decoded", "quillo::platform::loadImage"),
     ("  code box", "quillo::CodeBox::CodeBox"),
-    ("font database: populate and load", "QFontDatabasePrivate::load"),
-    ("version page fetched (thread)", "quillo::platform::fetchBody"),
     ("window shown", "quillo::MainWindow::showCentred"),
     ("event loop (painting, closing)", "QCoreApplication::exec"),
+    ("fonts, wherever first needed:", None),
+    ("  font list (with fontconfig's set-up)", "QFontconfigDatabase::populateFontDatabase"),
+    ("    fontconfig reads its configuration", "FcInit"),
+    ("  fallback fonts sorted", "QFontconfigDatabase::fallbacksForFamily"),
+    ("  text shaped", "QTextEngine::shapeText"),
+    ("version page fetched (its own thread)", "quillo::platform::fetchBody"),
 ]
 
 
 def profile(tools, display, out):
-    """One start under perf; prints where its CPU time went."""
+    """One start under callgrind (instructions, each function with its
+    callees) and one under perf (time by library, the kernel included)."""
     answered = page_server(200, PAGE_OK)
     with Display(display) as desk:
         env = dict(desk.env, http_proxy=f"http://127.0.0.1:{answered.server_port}")
-        frequency = 10000
+        # Under /usr/bin/time, so the program is valgrind's child.
+        start_once(tools, tools["quillo"], env, limit=120,
+                   prefix=("valgrind", "-q", "--tool=callgrind", "--trace-children=yes",
+                           f"--callgrind-out-file={out}.%p"))
+        runs = sorted(glob.glob(out + ".*[0-9]"), key=os.path.getsize)
+        for smaller in runs[:-1]:
+            os.unlink(smaller)
+        os.replace(runs[-1], out)
         start_once(tools, tools["quillo"], env,
-                   prefix=("perf", "record", "-q", "-F", str(frequency), "--call-graph", "dwarf,32768",
-                           "-o", out, "--"))
-    report = subprocess.run(["perf", "report", "-i", out, "--children", "--stdio", "-g", "none",
-                             "--sort", "sym", "--percent-limit", "0"],
-                            capture_output=True, text=True, timeout=600).stdout
-    cpu_ns = 0.0  # cpu-clock counts nanoseconds
-    rows = {}
-    for line in report.splitlines():
-        if line.startswith("# Event count"):
-            cpu_ns = float(line.split(":", 1)[1])
-        parts = line.split(None, 3)
-        if len(parts) == 4 and parts[0].endswith("%") and parts[2] in ("[.]", "[k]"):
-            rows.setdefault(parts[3].strip(), float(parts[0][:-1]))
-    print(f"Profile of one start to its close (perf at {frequency} Hz, its threads and the "
-          f"D-Bus helper Qt starts, {cpu_ns / 1e6:.0f} ms CPU; sampling slows it):")
+                   prefix=("perf", "record", "-q", "-F", "4000", "-o", out + ".perf", "--"))
+    annotated = subprocess.run(["callgrind_annotate", "--inclusive=yes", "--threshold=100", out],
+                               capture_output=True, text=True, timeout=600).stdout
+    total, rows = 0, {}
+    for line in annotated.splitlines():
+        found = re.match(r"\s*([\d,]+) \(\s*[\d.]+%\)\s+(.*)", line)
+        if not found:
+            continue
+        count = int(found.group(1).replace(",", ""))
+        if found.group(2).startswith("PROGRAM TOTALS"):
+            total = count
+            continue
+        function = found.group(2).split(":", 1)[-1].split(" [", 1)[0]
+        rows.setdefault(function, count)
+    print(f"Where one start's instructions go (callgrind, {total / 1e6:.0f} M instructions "
+          "from exec to close, all threads; each with its callees):")
     for label, symbol in PROFILE_SYMBOLS:
-        share = next((v for k, v in rows.items() if k == symbol or k.startswith(symbol + "(")), None)
-        if share is not None:
-            print(f"  {label:44s} {share * cpu_ns / 100 / 1e6:7.1f} ms CPU")
-    dsos = subprocess.run(["perf", "report", "-i", out, "--no-children", "--stdio", "-g", "none",
-                           "--sort", "dso"],
-                          capture_output=True, text=True, timeout=600).stdout
-    print("By library (self time):")
+        if symbol is None:
+            print("  " + label)
+            continue
+        count = next((v for k, v in rows.items()
+                      if k == symbol or k.startswith((symbol + "(", symbol + "["))), None)
+        if count is not None:
+            print(f"  {label:44s} {count / 1e6:8.1f} M  {100 * count / total:5.1f} %")
+    dsos = subprocess.run(["perf", "report", "-i", out + ".perf", "--no-children", "--stdio", "-g",
+                           "none", "--sort", "dso"], capture_output=True, text=True, timeout=600).stdout
+    print("Where one start's CPU time goes by library (perf, self time):")
     for line in [l for l in dsos.splitlines() if l.strip() and not l.startswith("#")][:12]:
         print("  " + line.strip())
 

@@ -20,7 +20,7 @@ packages=(
   # packaging
   desktop-file-utils appstream dpkg-dev file fakeroot
   # benchmarks (bench/run.sh): peak memory and the start-up profile
-  time linux-perf
+  time linux-perf valgrind
 )
 
 missing=()
