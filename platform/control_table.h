@@ -7,6 +7,7 @@
 #include "platform/url_opener.h"
 
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <span>
@@ -14,7 +15,6 @@
 #include <vector>
 
 class QColor;
-class QWidget;
 
 namespace quillo::platform {
 
@@ -92,5 +92,12 @@ std::vector<QWidget *> buildControls(QWidget *window, std::span<const ControlRow
                                      const BuildServices &services = {});
 
 QString toQString(std::string_view utf8);
+
+// The control a window's table named, by its kind.
+template <typename T>
+T *control(const QWidget *window, std::string_view name)
+{
+    return window->findChild<T *>(toQString(name));
+}
 
 } // namespace quillo::platform

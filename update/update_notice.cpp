@@ -16,15 +16,7 @@ namespace quillo {
 
 using namespace update_notice;
 
-namespace {
-
-template <typename T>
-T *control(const QWidget *window, std::string_view name)
-{
-    return window->findChild<T *>(platform::toQString(name));
-}
-
-} // namespace
+using platform::control;
 
 // A plain window, not a dialog: a dialog without a parent would be made
 // transient for the whole program, and lose its own taskbar button.

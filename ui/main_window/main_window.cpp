@@ -19,15 +19,7 @@ namespace quillo {
 
 using namespace main_window;
 
-namespace {
-
-template <typename T>
-T *control(const QWidget *window, std::string_view name)
-{
-    return window->findChild<T *>(platform::toQString(name));
-}
-
-} // namespace
+using platform::control;
 
 MainWindow::MainWindow(platform::OpenUrl openUrl, platform::OpenUrl fallbackOpenUrl,
                        std::function<void()> versionCheck)
