@@ -4,6 +4,7 @@
 #include "app/makers_site.h"
 #include "app/program_texts.h"
 #include "app/window_list.h"
+#include "platform/fetch_helper.h"
 #include "platform/look.h"
 #include "platform/url_opener.h"
 #include "platform/window_system.h"
@@ -24,8 +25,10 @@ int main(int argc, char *argv[])
     // built, so the user waits for the network alone and its time-outs count
     // from the start; the created event still waits for it before any window
     // shows.
-    auto versionPage = std::async(std::launch::async, quillo::update::fetchVersionPage,
-                                  quillo::kProductPage.view());
+    auto versionPage = std::async(std::launch::async, [] {
+        return quillo::update::fetchVersionPage(quillo::platform::fetchHelper(),
+                                                quillo::kProductPage.view());
+    });
     QApplication application(argc, argv);
     // Docks and compositors match the windows to the desktop entry by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLO_APP_ID));

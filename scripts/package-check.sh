@@ -33,7 +33,9 @@ desktop-file-validate "/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null
 
 python3 - /usr/bin/quillo "/usr/share/applications/$app_id.desktop" <<'PYTHON'
-"""The installed program, started once. Its version check goes to a closed
+"""The installed program, started twice. First its version check reaches a
+page on 127.0.0.1 that names our version: the installed fetch helper made
+the request, and only the main window opens. Then the check goes to a closed
 port on 127.0.0.1, so it fails at once and the update notice opens above the
 main window; the close buttons end the program."""
 import configparser
@@ -54,6 +56,17 @@ wm_class = entry["Desktop Entry"]["StartupWMClass"]
 with socket.socket() as probe:  # a port nobody listens on
     probe.bind(("127.0.0.1", 0))
     closed = f"http://127.0.0.1:{probe.getsockname()[1]}"
+
+with Desktop() as desktop:
+    quillo = desktop.start(binary)
+    (main,) = desktop.wait_windows(quillo.pid, 1)
+    time.sleep(0.5)
+    assert len(desktop.windows(quillo.pid)) == 1, "a notice although the page names our version"
+    assert len(desktop.requests) == 1, desktop.requests
+    mx, my = desktop.geometry(main)[:2]
+    desktop.click(mx + 755 + 12, my + 13 + 12)
+    code = quillo.wait(timeout=10)
+    assert code == 0, f"exit code {code}"
 
 with Desktop() as desktop:
     for name in ("http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY"):

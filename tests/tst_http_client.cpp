@@ -1,15 +1,22 @@
 // Our HTTP client against a real server on 127.0.0.1: the request it sends,
 // which bytes count as the body (error pages, breaks, the size limit), the
 // redirects it follows and refuses, and that a silent or slow server cannot
-// hold it past its time limit.
+// hold it past its time limit. Every case runs twice: in this process, and
+// through the fetch helper as the program makes it. Then the helper's own
+// cases: where it is found, its command line, and a helper that misbehaves.
+#include "platform/fetch_helper.h"
 #include "platform/http_client.h"
 
 #include "local_http_server.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
+#include <filesystem>
 
 using namespace quillo::platform;
 using test::Answer;
@@ -19,10 +26,13 @@ namespace {
 
 constexpr std::string_view kAgent = "Quillo test agent/1.0";
 
-std::string get(const LocalHttpServer &server, std::string_view path, const HttpLimits &limits = {})
+enum class Way { InProcess, Helper };
+
+std::string fetch(Way way, std::string_view address, const HttpLimits &limits = {})
 {
-    const std::string address = server.origin() + std::string(path);
-    return fetchBody({.address = address, .userAgent = kAgent}, limits);
+    const HttpGet request{.address = address, .userAgent = kAgent};
+    return way == Way::Helper ? fetchBodyWithHelper(QUILLO_FETCH_HELPER, request, limits)
+                              : fetchBody(request, limits);
 }
 
 QByteArray bytes(const std::string &s)
@@ -40,9 +50,23 @@ std::string pattern(std::size_t size)
 
 } // namespace
 
+void clearProxyVariables()
+{
+    // Straight to the test's own server, whatever the environment says.
+    for (const char *name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy",
+                             "ALL_PROXY", "no_proxy", "NO_PROXY"})
+        unsetenv(name);
+}
+
 class TestHttpClient : public QObject
 {
     Q_OBJECT
+
+public:
+    explicit TestHttpClient(Way way)
+        : m_way(way)
+    {
+    }
 
 private Q_SLOTS:
     void initTestCase();
@@ -59,15 +83,19 @@ private Q_SLOTS:
     void refusedConnectionGivesEmptyBytes();
 
 private:
+    std::string get(const LocalHttpServer &server, std::string_view path,
+                    const HttpLimits &limits = {}) const
+    {
+        return fetch(m_way, server.origin() + std::string(path), limits);
+    }
+
+    const Way m_way;
     std::unique_ptr<LocalHttpServer> m_server;
 };
 
 void TestHttpClient::initTestCase()
 {
-    // Straight to the test's own server, whatever the environment says.
-    for (const char *name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy",
-                             "ALL_PROXY", "no_proxy", "NO_PROXY"})
-        unsetenv(name);
+    clearProxyVariables();
 }
 
 void TestHttpClient::init()
@@ -238,8 +266,203 @@ void TestHttpClient::refusedConnectionGivesEmptyBytes()
         port = closed.port();
     }
     const std::string address = "http://127.0.0.1:" + std::to_string(port) + "/";
-    QCOMPARE(fetchBody({.address = address, .userAgent = kAgent}), std::string());
+    QCOMPARE(fetch(m_way, address), std::string());
 }
 
-QTEST_GUILESS_MAIN(TestHttpClient)
+class TestFetchHelper : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { clearProxyVariables(); }
+
+    void foundFor_data();
+    void foundFor();
+    void commandLine_data();
+    void commandLine();
+    void missingHelperGivesEmptyBytes();
+    void helperPastTheTimeLimitIsStoppedKeepingWhatItWrote();
+    void helperWritingPastTheSizeLimitIsCutThere();
+    void helperRefusesAMalformedCommandLine();
+
+private:
+    // A helper of the test's own: a shell script in a fresh folder.
+    std::string fakeHelper(const QByteArray &script);
+
+    QTemporaryDir m_dir;
+};
+
+void TestFetchHelper::foundFor_data()
+{
+    QTest::addColumn<bool>("installed"); // at its place relative to the program
+    QTest::addColumn<bool>("beside");    // next to the program, as in a build tree
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<QString>("expected"); // relative to the test's root; empty: none
+
+    const QString installed = QStringLiteral("bin/") + QString::fromUtf8(kFetchHelperFromProgram.data(),
+                                                                       kFetchHelperFromProgram.size());
+    const QString beside = QStringLiteral("bin/quillo-fetch");
+    QTest::newRow("installed") << true << false << true << installed;
+    QTest::newRow("beside the program") << false << true << true << beside;
+    QTest::newRow("the installed one first") << true << true << true << installed;
+    QTest::newRow("not executable") << true << true << false << QString();
+    QTest::newRow("nowhere") << false << false << true << QString();
+}
+
+void TestFetchHelper::foundFor()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, beside);
+    QFETCH(bool, executable);
+    QFETCH(QString, expected);
+
+    QTemporaryDir root;
+    const std::filesystem::path bin = std::filesystem::path(root.path().toStdString()) / "bin";
+    std::filesystem::create_directories(bin);
+    std::vector<std::filesystem::path> places;
+    if (installed)
+        places.push_back(bin / kFetchHelperFromProgram);
+    if (beside)
+        places.push_back(bin / "quillo-fetch");
+    for (const auto &place : places) {
+        std::filesystem::create_directories(place.parent_path());
+        QFile file(QString::fromStdString(place.string()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.setPermissions(executable ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+    }
+    // A folder of that name is not a helper either.
+    std::filesystem::create_directories(bin / "sub" / "quillo-fetch");
+
+    const std::string found = fetchHelperFor(bin.string());
+    const std::string want = expected.isEmpty()
+                                 ? std::string()
+                                 : (std::filesystem::path(root.path().toStdString()) / expected.toStdString())
+                                       .lexically_normal()
+                                       .string();
+    QCOMPARE(found, want);
+    QCOMPARE(fetchHelperFor((bin / "sub").string()), std::string());
+}
+
+void TestFetchHelper::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("valid");
+
+    const QStringList good{"http://a/", "agent x", "3000", "8000", "5", "1048576"};
+    QTest::newRow("as the program writes it") << good << true;
+    QStringList changed = good;
+    changed[2] = QStringLiteral("-1");
+    QTest::newRow("negative time") << changed << false;
+    changed = good;
+    changed[3] = QStringLiteral("8s");
+    QTest::newRow("a unit after the number") << changed << false;
+    changed = good;
+    changed[5] = QString();
+    QTest::newRow("empty number") << changed << false;
+    QTest::newRow("one missing") << good.mid(0, 5) << false;
+    QTest::newRow("one too many") << (QStringList(good) << QStringLiteral("x")) << false;
+}
+
+void TestFetchHelper::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, valid);
+
+    std::vector<std::string> owned;
+    for (const QString &argument : arguments)
+        owned.push_back(argument.toStdString());
+    const std::vector<std::string_view> views(owned.begin(), owned.end());
+    std::string address;
+    std::string userAgent;
+    HttpLimits limits;
+    QCOMPARE(parseFetchHelperArguments(views, address, userAgent, limits), valid);
+    if (!valid)
+        return;
+    // What the program writes reads back as the same request.
+    QCOMPARE(fetchHelperArguments({.address = address, .userAgent = userAgent}, limits), owned);
+    QCOMPARE(limits.connectTimeout.count(), 3000);
+    QCOMPARE(limits.totalTimeout.count(), 8000);
+    QCOMPARE(limits.maxRedirects, 5L);
+    QCOMPARE(limits.maxBodyBytes, std::size_t{1} << 20);
+}
+
+void TestFetchHelper::missingHelperGivesEmptyBytes()
+{
+    LocalHttpServer server;
+    server.setAnswer({Answer::Kind::Bytes, test::httpAnswer(200, "page")});
+    const HttpGet request{.address = server.origin() + "/", .userAgent = kAgent};
+    QCOMPARE(fetchBodyWithHelper(m_dir.filePath(QStringLiteral("none")).toStdString(), request),
+             std::string());
+    QCOMPARE(fetchBodyWithHelper({}, request), std::string());
+    QCOMPARE(server.connections(), 0);
+}
+
+std::string TestFetchHelper::fakeHelper(const QByteArray &script)
+{
+    static int count = 0;
+    const QString path = m_dir.filePath(QStringLiteral("helper%1").arg(++count));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("#!/bin/sh\n" + script) < 0)
+        qFatal("cannot write a helper");
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    return path.toStdString();
+}
+
+void TestFetchHelper::helperPastTheTimeLimitIsStoppedKeepingWhatItWrote()
+{
+    const std::string helper = fakeHelper("printf early\nexec sleep 60\n");
+    HttpLimits limits;
+    limits.totalTimeout = std::chrono::milliseconds(100);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(fetchBodyWithHelper(helper, {.address = "http://127.0.0.1:9/", .userAgent = kAgent},
+                                 limits),
+             std::string("early"));
+    // The time limit and the helper's start allowance, far from the sleep.
+    QVERIFY(timer.elapsed() >= 100);
+    QVERIFY(timer.elapsed() < 30000);
+}
+
+void TestFetchHelper::helperWritingPastTheSizeLimitIsCutThere()
+{
+    const std::string helper = fakeHelper("head -c 5000 /dev/zero | tr '\\0' a\nexec sleep 60\n");
+    HttpLimits limits;
+    limits.maxBodyBytes = 1000;
+    limits.totalTimeout = std::chrono::seconds(60);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(fetchBodyWithHelper(helper, {.address = "http://127.0.0.1:9/", .userAgent = kAgent},
+                                 limits),
+             std::string(1000, 'a'));
+    // Stopped at the limit, not at the deadline.
+    QVERIFY(timer.elapsed() < 30000);
+}
+
+void TestFetchHelper::helperRefusesAMalformedCommandLine()
+{
+    LocalHttpServer server;
+    server.setAnswer({Answer::Kind::Bytes, test::httpAnswer(200, "page")});
+    for (const QStringList &arguments : {QStringList{}, QStringList{QString::fromStdString(server.origin())},
+                                         QStringList{QString::fromStdString(server.origin()), "a", "1", "2",
+                                                     "3", "x"}}) {
+        QProcess helper;
+        helper.start(QStringLiteral(QUILLO_FETCH_HELPER), arguments);
+        QVERIFY(helper.waitForFinished(10000));
+        QCOMPARE(helper.exitCode(), 2);
+        QVERIFY(helper.readAllStandardOutput().isEmpty());
+    }
+    QCOMPARE(server.connections(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    TestHttpClient inProcess(Way::InProcess);
+    TestHttpClient throughHelper(Way::Helper);
+    TestFetchHelper helper;
+    int failed = 0;
+    for (QObject *test : std::initializer_list<QObject *>{&inProcess, &throughHelper, &helper})
+        failed += QTest::qExec(test, argc, argv);
+    return failed;
+}
 #include "tst_http_client.moc"

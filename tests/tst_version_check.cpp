@@ -42,6 +42,11 @@ std::string ok(std::string_view body)
 
 enum class Way { Answer, Silence };
 
+std::string fetchPage(std::string_view address)
+{
+    return update::fetchVersionPage(QUILLO_FETCH_HELPER, address);
+}
+
 } // namespace
 
 class TestVersionCheck : public QObject
@@ -172,7 +177,7 @@ void TestVersionCheck::check()
     int notices = 0;
     QElapsedTimer timer;
     timer.start();
-    update::checkVersion(texts, update::fetchVersionPage, [&notices] { ++notices; });
+    update::checkVersion(texts, fetchPage, [&notices] { ++notices; });
 
     // Bounds the wait only: the server's silence lasts far longer.
     const auto silence = std::chrono::milliseconds(LocalHttpServer::kSilenceAtMost);
@@ -188,7 +193,7 @@ void TestVersionCheck::request()
 {
     m_server->setAnswer({Answer::Kind::Bytes, ok("<p>版本号:1.0。</p>")});
     ProgramTexts texts;
-    update::checkVersion(texts, update::fetchVersionPage, [] {});
+    update::checkVersion(texts, fetchPage, [] {});
 
     const auto requests = m_server->requests();
     QCOMPARE(requests.size(), std::size_t{1});
@@ -209,7 +214,7 @@ void TestVersionCheck::replacesEarlierTexts()
 {
     m_server->setAnswer({Answer::Kind::Bytes, ok("<p>版本号:1.1。</p>")});
     ProgramTexts texts{"old page", "0.1"};
-    update::checkVersion(texts, update::fetchVersionPage, [] {});
+    update::checkVersion(texts, fetchPage, [] {});
     QCOMPARE(texts.pageText, g("<p>版本号:1.1。</p>"));
     QCOMPARE(texts.latestVersion, std::string("1.1"));
 }

@@ -2,14 +2,14 @@
 
 #include "app/makers_site.h"
 #include "app/program_texts.h"
-#include "platform/http_client.h"
+#include "platform/fetch_helper.h"
 #include "update/version_text.h"
 
 namespace quillo::update {
 
-std::string fetchVersionPage(std::string_view address)
+std::string fetchVersionPage(const std::string &fetchHelper, std::string_view address)
 {
-    return platform::fetchBody({.address = address, .userAgent = kUserAgent});
+    return platform::fetchBodyWithHelper(fetchHelper, {.address = address, .userAgent = kUserAgent});
 }
 
 void checkVersion(ProgramTexts &texts, const FetchPage &fetch,

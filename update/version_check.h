@@ -20,8 +20,8 @@ inline constexpr std::string_view kUserAgent =
 // The page's bytes, or empty bytes when it could not be fetched.
 using FetchPage = std::function<std::string(std::string_view address)>;
 
-// Our HTTP client with the check's request.
-std::string fetchVersionPage(std::string_view address);
+// The check's request, made by the fetch helper (platform/fetch_helper.h).
+std::string fetchVersionPage(const std::string &fetchHelper, std::string_view address);
 
 // Blocks until the page has been fetched or the fetch has failed.
 void checkVersion(ProgramTexts &texts, const FetchPage &fetch,

@@ -28,6 +28,7 @@ def install(prefix):
 
 def expected_files():
     files = {"bin/quillo",
+             "libexec/quillo/quillo-fetch",
              f"share/applications/{APP_ID}.desktop",
              f"share/metainfo/{APP_ID}.metainfo.xml"}
     files |= {f"share/icons/hicolor/{n}x{n}/apps/{APP_ID}.png" for n in ICON_SIZES}
@@ -64,7 +65,8 @@ class InstallTest(unittest.TestCase):
         for base, _, names in os.walk(destdir):
             everything |= {os.path.relpath(os.path.join(base, n), root) for n in names}
         self.assertEqual(everything, expected_files())
-        self.assertTrue(os.access(os.path.join(root, "bin/quillo"), os.X_OK))
+        for program in ("bin/quillo", "libexec/quillo/quillo-fetch"):
+            self.assertTrue(os.access(os.path.join(root, program), os.X_OK), program)
         return root
 
     def test_prefixes(self):

@@ -1,0 +1,41 @@
+// The HTTP exchange in a process of its own. quillo-fetch is our HTTP client
+// as a small program: it takes one request on its command line and writes
+// the body to its standard output. libcurl and the thirty-odd libraries under
+// it load in that process, on another core, while Qt starts here; linked into
+// the program they would cost every start some 15 ms before main().
+#pragma once
+
+#include "platform/http_client.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillo::platform {
+
+// The helper's installed place, relative to the program's own folder.
+inline constexpr std::string_view kFetchHelperFromProgram = QUILLO_FETCH_FROM_BINDIR;
+inline constexpr std::string_view kFetchHelperName = "quillo-fetch";
+
+// The helper for a program in programFolder: its installed place, else next
+// to the program (a build tree). Empty when neither is an executable file.
+std::string fetchHelperFor(const std::string &programFolder);
+
+// fetchHelperFor() the running program.
+std::string fetchHelper();
+
+// The helper's command line for one request.
+std::vector<std::string> fetchHelperArguments(const HttpGet &request, const HttpLimits &limits);
+
+// Reads the request back from that command line (without the program name);
+// false when it is not one.
+bool parseFetchHelperArguments(const std::vector<std::string_view> &arguments, std::string &address,
+                               std::string &userAgent, HttpLimits &limits);
+
+// fetchBody() through the helper: the same bytes, the same limits. Empty when
+// the helper cannot be started. A helper that outlives the time limit (plus a
+// second for its own start) is killed, and what it wrote until then counts.
+std::string fetchBodyWithHelper(const std::string &helper, const HttpGet &request,
+                                const HttpLimits &limits = {});
+
+} // namespace quillo::platform
