@@ -11,6 +11,7 @@
 #include <charconv>
 #include <chrono>
 #include <climits>
+#include <ctime>
 #include <filesystem>
 
 extern char **environ;
@@ -116,34 +117,57 @@ std::string fetchHelper()
     return error ? std::string() : fetchHelperFor(program.parent_path().string());
 }
 
-std::vector<std::string> fetchHelperArguments(const HttpGet &request, const HttpLimits &limits)
+std::chrono::milliseconds monotonicNow()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    using namespace std::chrono;
+    return seconds(now.tv_sec) + duration_cast<milliseconds>(nanoseconds(now.tv_nsec));
+}
+
+std::vector<std::string> fetchHelperArguments(const HttpGet &request, const HttpLimits &limits,
+                                              std::chrono::milliseconds askedAt)
 {
     return {std::string(request.address),
             std::string(request.userAgent),
             std::to_string(limits.connectTimeout.count()),
             std::to_string(limits.totalTimeout.count()),
             std::to_string(limits.maxRedirects),
-            std::to_string(limits.maxBodyBytes)};
+            std::to_string(limits.maxBodyBytes),
+            std::to_string(askedAt.count())};
 }
 
-bool parseFetchHelperArguments(const std::vector<std::string_view> &arguments, std::string &address,
-                               std::string &userAgent, HttpLimits &limits)
+std::optional<FetchHelperRequest> parseFetchHelperArguments(
+    const std::vector<std::string_view> &arguments)
 {
-    if (arguments.size() != 6)
-        return false;
+    if (arguments.size() != 7)
+        return std::nullopt;
     long long connectMs = 0;
     long long totalMs = 0;
-    HttpLimits parsed;
+    long long askedAtMs = 0;
+    FetchHelperRequest request;
     if (!parseNumber(arguments[2], connectMs) || !parseNumber(arguments[3], totalMs)
-        || !parseNumber(arguments[4], parsed.maxRedirects)
-        || !parseNumber(arguments[5], parsed.maxBodyBytes))
-        return false;
-    parsed.connectTimeout = std::chrono::milliseconds(connectMs);
-    parsed.totalTimeout = std::chrono::milliseconds(totalMs);
-    address = arguments[0];
-    userAgent = arguments[1];
-    limits = parsed;
-    return true;
+        || !parseNumber(arguments[4], request.limits.maxRedirects)
+        || !parseNumber(arguments[5], request.limits.maxBodyBytes)
+        || !parseNumber(arguments[6], askedAtMs))
+        return std::nullopt;
+    request.address = arguments[0];
+    request.userAgent = arguments[1];
+    request.limits.connectTimeout = std::chrono::milliseconds(connectMs);
+    request.limits.totalTimeout = std::chrono::milliseconds(totalMs);
+    request.askedAt = std::chrono::milliseconds(askedAtMs);
+    return request;
+}
+
+HttpLimits limitsLeft(const HttpLimits &limits, std::chrono::milliseconds askedAt,
+                      std::chrono::milliseconds now)
+{
+    using std::chrono::milliseconds;
+    const milliseconds gone = std::max(now - askedAt, milliseconds(0));
+    HttpLimits left = limits;
+    left.connectTimeout = std::max(limits.connectTimeout - gone, milliseconds(1));
+    left.totalTimeout = std::max(limits.totalTimeout - gone, milliseconds(1));
+    return left;
 }
 
 std::string fetchBodyWithHelper(const std::string &helper, const HttpGet &request,
@@ -155,7 +179,8 @@ std::string fetchBodyWithHelper(const std::string &helper, const HttpGet &reques
     Pipe out;
     if (!out.isOpen())
         return {};
-    const pid_t child = spawn(helper, fetchHelperArguments(request, limits), out);
+    const pid_t child =
+        spawn(helper, fetchHelperArguments(request, limits, monotonicNow()), out);
     out.closeWriteEnd();
     if (child < 0)
         return {};
@@ -168,7 +193,8 @@ std::string fetchBodyWithHelper(const std::string &helper, const HttpGet &reques
         if (left.count() <= 0)
             break;
         pollfd ready{out.readEnd(), POLLIN, 0};
-        const int polled = poll(&ready, 1, static_cast<int>(std::min<long long>(left.count(), INT_MAX)));
+        const int wait = static_cast<int>(std::min<long long>(left.count(), INT_MAX));
+        const int polled = poll(&ready, 1, wait);
         if (polled < 0 && errno == EINTR)
             continue;
         if (polled <= 0)

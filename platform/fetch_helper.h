@@ -7,6 +7,8 @@
 
 #include "platform/http_client.h"
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,13 +26,32 @@ std::string fetchHelperFor(const std::string &programFolder);
 // fetchHelperFor() the running program.
 std::string fetchHelper();
 
+// The time limits count from the moment the program asks, not from the
+// helper's own start: the helper is told when that was, on the system-wide
+// monotonic clock, in milliseconds.
+std::chrono::milliseconds monotonicNow();
+
+struct FetchHelperRequest {
+    std::string address;
+    std::string userAgent;
+    HttpLimits limits;
+    std::chrono::milliseconds askedAt{0};
+};
+
 // The helper's command line for one request.
-std::vector<std::string> fetchHelperArguments(const HttpGet &request, const HttpLimits &limits);
+std::vector<std::string> fetchHelperArguments(const HttpGet &request, const HttpLimits &limits,
+                                              std::chrono::milliseconds askedAt);
 
 // Reads the request back from that command line (without the program name);
-// false when it is not one.
-bool parseFetchHelperArguments(const std::vector<std::string_view> &arguments, std::string &address,
-                               std::string &userAgent, HttpLimits &limits);
+// empty when it is not one.
+std::optional<FetchHelperRequest> parseFetchHelperArguments(
+    const std::vector<std::string_view> &arguments);
+
+// The limits left at `now` for a request asked at `askedAt`: both time-outs
+// shortened by the time gone, never below a millisecond (zero would mean
+// none to libcurl).
+HttpLimits limitsLeft(const HttpLimits &limits, std::chrono::milliseconds askedAt,
+                      std::chrono::milliseconds now);
 
 // fetchBody() through the helper: the same bytes, the same limits. Empty when
 // the helper cannot be started. A helper that outlives the time limit (plus a

@@ -1,4 +1,4 @@
-// quillo-fetch ADDRESS USER_AGENT CONNECT_MS TOTAL_MS MAX_REDIRECTS MAX_BODY_BYTES
+// quillo-fetch ADDRESS USER_AGENT CONNECT_MS TOTAL_MS MAX_REDIRECTS MAX_BODY_BYTES ASKED_AT_MS
 //
 // Our HTTP client as a program (see fetch_helper.h): one GET, the body on
 // standard output, nothing else. Quillo starts it; it is not meant for users.
@@ -9,19 +9,18 @@
 
 int main(int argc, char *argv[])
 {
-    std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    std::string address;
-    std::string userAgent;
-    quillo::platform::HttpLimits limits;
-    if (!quillo::platform::parseFetchHelperArguments(arguments, address, userAgent, limits)) {
+    using namespace quillo::platform;
+    const auto request =
+        parseFetchHelperArguments(std::vector<std::string_view>(argv + 1, argv + argc));
+    if (!request) {
         std::fputs("usage: quillo-fetch ADDRESS USER_AGENT CONNECT_MS TOTAL_MS MAX_REDIRECTS "
-                   "MAX_BODY_BYTES\n",
+                   "MAX_BODY_BYTES ASKED_AT_MS\n",
                    stderr);
         return 2;
     }
-    const std::string body = quillo::platform::fetchBody({.address = address, .userAgent = userAgent},
-                                                         limits);
-    return std::fwrite(body.data(), 1, body.size(), stdout) == body.size() && std::fflush(stdout) == 0
-               ? 0
-               : 1;
+    const std::string body =
+        fetchBody({.address = request->address, .userAgent = request->userAgent},
+                  limitsLeft(request->limits, request->askedAt, monotonicNow()));
+    const bool written = std::fwrite(body.data(), 1, body.size(), stdout) == body.size();
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
 }

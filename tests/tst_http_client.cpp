@@ -280,6 +280,8 @@ private Q_SLOTS:
     void foundFor();
     void commandLine_data();
     void commandLine();
+    void limitsLeftAfterTheHelpersStart_data();
+    void limitsLeftAfterTheHelpersStart();
     void missingHelperGivesEmptyBytes();
     void helperPastTheTimeLimitIsStoppedKeepingWhatItWrote();
     void helperWritingPastTheSizeLimitIsCutThere();
@@ -299,8 +301,9 @@ void TestFetchHelper::foundFor_data()
     QTest::addColumn<bool>("executable");
     QTest::addColumn<QString>("expected"); // relative to the test's root; empty: none
 
-    const QString installed = QStringLiteral("bin/") + QString::fromUtf8(kFetchHelperFromProgram.data(),
-                                                                       kFetchHelperFromProgram.size());
+    const std::string_view relative = kFetchHelperFromProgram;
+    const QString installed =
+        QStringLiteral("bin/") + QString::fromUtf8(relative.data(), qsizetype(relative.size()));
     const QString beside = QStringLiteral("bin/quillo-fetch");
     QTest::newRow("installed") << true << false << true << installed;
     QTest::newRow("beside the program") << false << true << true << beside;
@@ -333,13 +336,10 @@ void TestFetchHelper::foundFor()
     // A folder of that name is not a helper either.
     std::filesystem::create_directories(bin / "sub" / "quillo-fetch");
 
-    const std::string found = fetchHelperFor(bin.string());
-    const std::string want = expected.isEmpty()
-                                 ? std::string()
-                                 : (std::filesystem::path(root.path().toStdString()) / expected.toStdString())
-                                       .lexically_normal()
-                                       .string();
-    QCOMPARE(found, want);
+    const std::filesystem::path want =
+        std::filesystem::path(root.path().toStdString()) / expected.toStdString();
+    QCOMPARE(fetchHelperFor(bin.string()),
+             expected.isEmpty() ? std::string() : want.lexically_normal().string());
     QCOMPARE(fetchHelperFor((bin / "sub").string()), std::string());
 }
 
@@ -348,18 +348,18 @@ void TestFetchHelper::commandLine_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("valid");
 
-    const QStringList good{"http://a/", "agent x", "3000", "8000", "5", "1048576"};
+    const QStringList good{"http://a/", "agent x", "3000", "8000", "5", "1048576", "123456789"};
     QTest::newRow("as the program writes it") << good << true;
-    QStringList changed = good;
-    changed[2] = QStringLiteral("-1");
-    QTest::newRow("negative time") << changed << false;
-    changed = good;
-    changed[3] = QStringLiteral("8s");
-    QTest::newRow("a unit after the number") << changed << false;
-    changed = good;
-    changed[5] = QString();
-    QTest::newRow("empty number") << changed << false;
-    QTest::newRow("one missing") << good.mid(0, 5) << false;
+    const auto changed = [&good](int index, const QString &value) {
+        QStringList arguments = good;
+        arguments[index] = value;
+        return arguments;
+    };
+    QTest::newRow("negative time") << changed(2, QStringLiteral("-1")) << false;
+    QTest::newRow("a unit after the number") << changed(3, QStringLiteral("8s")) << false;
+    QTest::newRow("empty number") << changed(5, QString()) << false;
+    QTest::newRow("asked at no time") << changed(6, QStringLiteral("soon")) << false;
+    QTest::newRow("one missing") << good.mid(0, 6) << false;
     QTest::newRow("one too many") << (QStringList(good) << QStringLiteral("x")) << false;
 }
 
@@ -371,19 +371,50 @@ void TestFetchHelper::commandLine()
     std::vector<std::string> owned;
     for (const QString &argument : arguments)
         owned.push_back(argument.toStdString());
-    const std::vector<std::string_view> views(owned.begin(), owned.end());
-    std::string address;
-    std::string userAgent;
-    HttpLimits limits;
-    QCOMPARE(parseFetchHelperArguments(views, address, userAgent, limits), valid);
+    const auto request =
+        parseFetchHelperArguments(std::vector<std::string_view>(owned.begin(), owned.end()));
+    QCOMPARE(request.has_value(), valid);
     if (!valid)
         return;
+    QCOMPARE(request->limits.connectTimeout.count(), 3000);
+    QCOMPARE(request->limits.totalTimeout.count(), 8000);
+    QCOMPARE(request->limits.maxRedirects, 5L);
+    QCOMPARE(request->limits.maxBodyBytes, std::size_t{1} << 20);
+    QCOMPARE(request->askedAt.count(), 123456789);
     // What the program writes reads back as the same request.
-    QCOMPARE(fetchHelperArguments({.address = address, .userAgent = userAgent}, limits), owned);
-    QCOMPARE(limits.connectTimeout.count(), 3000);
-    QCOMPARE(limits.totalTimeout.count(), 8000);
-    QCOMPARE(limits.maxRedirects, 5L);
-    QCOMPARE(limits.maxBodyBytes, std::size_t{1} << 20);
+    QCOMPARE(fetchHelperArguments({.address = request->address, .userAgent = request->userAgent},
+                                  request->limits, request->askedAt),
+             owned);
+}
+
+void TestFetchHelper::limitsLeftAfterTheHelpersStart_data()
+{
+    QTest::addColumn<int>("gone"); // ms from the program's asking to the helper's start
+    QTest::addColumn<int>("connect");
+    QTest::addColumn<int>("total");
+
+    QTest::newRow("at once") << 0 << 3000 << 8000;
+    QTest::newRow("after 20 ms") << 20 << 2980 << 7980;
+    QTest::newRow("connect time gone") << 3000 << 1 << 5000;
+    QTest::newRow("all time gone") << 9000 << 1 << 1;
+    QTest::newRow("asked in the future") << -50 << 3000 << 8000;
+}
+
+void TestFetchHelper::limitsLeftAfterTheHelpersStart()
+{
+    QFETCH(int, gone);
+    QFETCH(int, connect);
+    QFETCH(int, total);
+
+    HttpLimits limits;
+    limits.maxRedirects = 3;
+    limits.maxBodyBytes = 77;
+    const std::chrono::milliseconds askedAt(1'000'000);
+    const HttpLimits left = limitsLeft(limits, askedAt, askedAt + std::chrono::milliseconds(gone));
+    QCOMPARE(left.connectTimeout.count(), connect);
+    QCOMPARE(left.totalTimeout.count(), total);
+    QCOMPARE(left.maxRedirects, 3L);
+    QCOMPARE(left.maxBodyBytes, std::size_t{77});
 }
 
 void TestFetchHelper::missingHelperGivesEmptyBytes()
@@ -442,9 +473,10 @@ void TestFetchHelper::helperRefusesAMalformedCommandLine()
 {
     LocalHttpServer server;
     server.setAnswer({Answer::Kind::Bytes, test::httpAnswer(200, "page")});
-    for (const QStringList &arguments : {QStringList{}, QStringList{QString::fromStdString(server.origin())},
-                                         QStringList{QString::fromStdString(server.origin()), "a", "1", "2",
-                                                     "3", "x"}}) {
+    const QString origin = QString::fromStdString(server.origin());
+    const QList<QStringList> malformed{
+        {}, {origin}, {origin, "a", "1", "2", "3", "4", "x"}, {origin, "a", "1", "2", "3", "4"}};
+    for (const QStringList &arguments : malformed) {
         QProcess helper;
         helper.start(QStringLiteral(QUILLO_FETCH_HELPER), arguments);
         QVERIFY(helper.waitForFinished(10000));
