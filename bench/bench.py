@@ -345,6 +345,7 @@ PROFILE_SYMBOLS = [
     ("    tab bar: first text measured (fonts)", "QTabBar::insertTab(int, QIcon const&, QString const&)"),
     ("  button images decoded", "quillo::platform::loadImage"),
     ("  code box", "quillo::CodeBox::CodeBox"),
+    ("  accessibility bridge (D-Bus)", "QSpiAccessibleBridge::QSpiAccessibleBridge"),
     ("window shown", "quillo::MainWindow::showCentred"),
     ("event loop (painting, closing)", "QCoreApplication::exec"),
     ("fonts, wherever first needed:", None),
@@ -352,7 +353,7 @@ PROFILE_SYMBOLS = [
     ("    fontconfig reads its configuration", "FcInit"),
     ("  fallback fonts sorted", "QFontconfigDatabase::fallbacksForFamily"),
     ("  text shaped", "QTextEngine::shapeText"),
-    ("version page fetched (its own thread)", "quillo::platform::fetchBody"),
+    ("version page: helper started, pipe read", "quillo::platform::fetchBodyWithHelper"),
 ]
 
 
@@ -397,7 +398,7 @@ def profile(tools, display, out):
             print(f"  {label:44s} {count / 1e6:8.1f} M  {100 * count / total:5.1f} %")
     dsos = subprocess.run(["perf", "report", "-i", out + ".perf", "--no-children", "--stdio", "-g",
                            "none", "--sort", "dso"], capture_output=True, text=True, timeout=600).stdout
-    print("Where one start's CPU time goes by library (perf, self time):")
+    print("Where one start's CPU time goes by library (perf, self time, the fetch helper included):")
     for line in [l for l in dsos.splitlines() if l.strip() and not l.startswith("#")][:12]:
         print("  " + line.strip())
 

@@ -421,7 +421,8 @@ void TestFetchHelper::missingHelperGivesEmptyBytes()
 {
     LocalHttpServer server;
     server.setAnswer({Answer::Kind::Bytes, test::httpAnswer(200, "page")});
-    const HttpGet request{.address = server.origin() + "/", .userAgent = kAgent};
+    const std::string address = server.origin() + "/";
+    const HttpGet request{.address = address, .userAgent = kAgent};
     QCOMPARE(fetchBodyWithHelper(m_dir.filePath(QStringLiteral("none")).toStdString(), request),
              std::string());
     QCOMPARE(fetchBodyWithHelper({}, request), std::string());
