@@ -345,7 +345,6 @@ PROFILE_SYMBOLS = [
     ("    tab bar: first text measured (fonts)", "QTabBar::insertTab(int, QIcon const&, QString const&)"),
     ("  button images decoded", "quillo::platform::loadImage"),
     ("  code box", "quillo::CodeBox::CodeBox"),
-    ("  accessibility bridge (D-Bus)", "QSpiAccessibleBridge::QSpiAccessibleBridge"),
     ("window shown", "quillo::MainWindow::showCentred"),
     ("event loop (painting, closing)", "QCoreApplication::exec"),
     ("fonts, wherever first needed:", None),
