@@ -22,7 +22,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// The helper's own start, before libcurl's clock begins.
+// The helper's time-outs count from our asking; this is its grace to end the
+// exchange and write what it has before it is killed.
 constexpr std::chrono::milliseconds kStartAllowance{1000};
 
 bool isExecutableFile(const std::string &path)

@@ -55,7 +55,7 @@ HttpLimits limitsLeft(const HttpLimits &limits, std::chrono::milliseconds askedA
 
 // fetchBody() through the helper: the same bytes, the same limits. Empty when
 // the helper cannot be started. A helper that outlives the time limit (plus a
-// second for its own start) is killed, and what it wrote until then counts.
+// second's grace) is killed, and what it wrote until then counts.
 std::string fetchBodyWithHelper(const std::string &helper, const HttpGet &request,
                                 const HttpLimits &limits = {});
 
