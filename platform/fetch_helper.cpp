@@ -24,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 // The helper's time-outs count from our asking; this is its grace to end the
 // exchange and write what it has before it is killed.
-constexpr std::chrono::milliseconds kStartAllowance{1000};
+constexpr std::chrono::milliseconds kGrace{1000};
 
 bool isExecutableFile(const std::string &path)
 {
@@ -82,8 +82,9 @@ pid_t spawn(const std::string &helper, const std::vector<std::string> &arguments
     if (posix_spawn_file_actions_init(&actions) != 0)
         return -1;
     pid_t child = -1;
-    // dup2 clears close-on-exec on the copy: the helper's stdout is the pipe,
-    // and it inherits no other descriptor of ours.
+    // Both pipe ends are close-on-exec and dup2 clears that on the copy: the
+    // helper's stdout is the write end, and it holds neither end besides, so
+    // our read sees the end of the body when the helper ends.
     if (posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0) == 0
         && posix_spawn_file_actions_adddup2(&actions, out.writeEnd(), STDOUT_FILENO) == 0
         && posix_spawn(&child, helper.c_str(), &actions, nullptr, argv.data(), environ) != 0)
@@ -176,7 +177,7 @@ std::string fetchBodyWithHelper(const std::string &helper, const HttpGet &reques
 {
     if (helper.empty())
         return {};
-    const Clock::time_point deadline = Clock::now() + limits.totalTimeout + kStartAllowance;
+    const Clock::time_point deadline = Clock::now() + limits.totalTimeout + kGrace;
     Pipe out;
     if (!out.isOpen())
         return {};

@@ -9,7 +9,8 @@ namespace quillo::update {
 
 std::string fetchVersionPage(const std::string &fetchHelper, std::string_view address)
 {
-    return platform::fetchBodyWithHelper(fetchHelper, {.address = address, .userAgent = kUserAgent});
+    return platform::fetchBodyWithHelper(fetchHelper,
+                                         {.address = address, .userAgent = kUserAgent});
 }
 
 void checkVersion(ProgramTexts &texts, const FetchPage &fetch,
