@@ -1,15 +1,18 @@
 // Starts a program and reports, from outside it, when each of its top-level
-// windows becomes viewable on the X display, and when it ends:
+// windows becomes viewable on the X display, when something is first drawn
+// into it, and when the program ends:
 //
 //   quillo-mapwatch PROGRAM [ARGS...]
-//     map MS WINDOW WIDTH HEIGHT   a window of the program's process tree
-//     exit STATUS MS               the program ended (STATUS as the shell's $?)
+//     map MS WINDOW WIDTH HEIGHT    a window of the program's process tree
+//     paint MS WINDOW WIDTH HEIGHT  its first drawing (X Damage)
+//     exit STATUS MS                the program ended (STATUS as the shell's $?)
 //
 // MS counts from just before the fork. The watcher listens to the root
 // window's substructure before it forks, so no mapping can slip past it: a
 // window manager's frame is mapped after the client inside it, and a window
 // without a manager is itself a child of the root. Polling tools such as
 // xdotool's --sync sleep half a second between looks, far too coarse here.
+#include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <poll.h>
@@ -129,6 +132,12 @@ int main(int argc, char *argv[])
         xcb_screen_next(&screens);
     const xcb_window_t root = screens.data->root;
     const xcb_atom_t pidAtom = atom(x, "_NET_WM_PID");
+    const xcb_query_extension_reply_t *const damage = xcb_get_extension_data(x, &xcb_damage_id);
+    if (!damage || !damage->present) {
+        std::fprintf(stderr, "mapwatch: the X server has no Damage extension\n");
+        return 2;
+    }
+    std::free(xcb_damage_query_version_reply(x, xcb_damage_query_version(x, 1, 1), nullptr));
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
     // A round trip: the server has taken the mask before the program starts.
@@ -148,22 +157,42 @@ int main(int argc, char *argv[])
         _exit(127);
     }
 
-    std::set<xcb_window_t> reported;
+    const auto report = [x](const char *what, double at, xcb_window_t window) {
+        const auto geometry = owned(xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr));
+        std::printf("%s %.3f 0x%x %d %d\n", what, at, window, geometry ? geometry->width : 0,
+                    geometry ? geometry->height : 0);
+        std::fflush(stdout);
+    };
+    std::set<xcb_window_t> mapped;
+    std::set<xcb_window_t> painted;
     pollfd display{xcb_get_file_descriptor(x), POLLIN, 0};
     for (;;) {
         while (xcb_generic_event_t *event = xcb_poll_for_event(x)) {
             const auto owner = owned(event);
-            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY)
-                continue;
             const double at = millisecondsSince(start);
-            const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event);
-            const auto client = ownClient(x, map->window, pidAtom, child);
-            if (!client || !reported.insert(*client).second)
-                continue;
-            const auto geometry = owned(xcb_get_geometry_reply(x, xcb_get_geometry(x, *client), nullptr));
-            std::printf("map %.3f 0x%x %d %d\n", at, *client, geometry ? geometry->width : 0,
-                        geometry ? geometry->height : 0);
-            std::fflush(stdout);
+            const uint8_t type = event->response_type & 0x7f;
+            if (type == XCB_CREATE_NOTIFY) {
+                // Watched from its creation, before it can be drawn into; a
+                // window that is not the program's (a frame) is ignored when
+                // it reports. Errors for windows already gone are events too,
+                // and skipped.
+                const auto *created = reinterpret_cast<const xcb_create_notify_event_t *>(event);
+                xcb_damage_create(x, xcb_generate_id(x), created->window,
+                                  XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(x);
+            } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
+                const auto *drawn = reinterpret_cast<const xcb_damage_notify_event_t *>(event);
+                const xcb_window_t window = drawn->drawable;
+                if (!painted.insert(window).second)
+                    continue;
+                if (const auto pid = windowPid(x, window, pidAtom); pid && descendsFrom(*pid, child))
+                    report("paint", at, window);
+            } else if (type == XCB_MAP_NOTIFY) {
+                const auto *map = reinterpret_cast<const xcb_map_notify_event_t *>(event);
+                const auto client = ownClient(x, map->window, pidAtom, child);
+                if (client && mapped.insert(*client).second)
+                    report("map", at, *client);
+            }
         }
         if (xcb_connection_has_error(x)) {
             std::fprintf(stderr, "mapwatch: lost the display\n");

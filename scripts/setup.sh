@@ -19,8 +19,8 @@ packages=(
   xvfb xauth openbox x11-utils xdotool imagemagick php-cli python3
   # packaging
   desktop-file-utils appstream dpkg-dev file fakeroot
-  # benchmarks (bench/run.sh): peak memory and the start-up profile
-  time linux-perf valgrind
+  # benchmarks (bench/run.sh): peak memory, first paints, the start-up profile
+  time linux-perf valgrind libxcb-damage0-dev
 )
 
 missing=()
