@@ -42,7 +42,7 @@ import http.server
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
-from desktop import PAGE_OK  # noqa: E402  (the page the e2e tests serve)
+from desktop import PAGE_OK, run, wait_for  # noqa: E402  (shared with the e2e tests)
 
 MAIN_SIZE = (790, 679)
 NOTICE_SIZE = (380, 250)
@@ -167,24 +167,6 @@ class Display:
                     process.wait()
         shutil.rmtree(self.dir, ignore_errors=True)
         return False
-
-
-def run(command, env, check=True):
-    result = subprocess.run(command, env=env, capture_output=True, text=True, timeout=30)
-    if check and result.returncode != 0:
-        raise RuntimeError(f"{command[0]} failed: {result.stderr.strip()}")
-    return result.stdout
-
-
-def wait_for(condition, timeout, what):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise TimeoutError(f"timed out waiting for {what}")
-        time.sleep(0.05)
 
 
 def geometry(window, env):

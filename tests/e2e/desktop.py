@@ -18,6 +18,26 @@ import time
 PAGE_OK = "<html><body><p>版本号:1.0。</p></body></html>".encode("utf-8")
 
 
+def run(command, env, check=True):
+    """An X tool's output; raises when it fails and check is set."""
+    result = subprocess.run(command, env=env, capture_output=True, text=True, timeout=30)
+    if check and result.returncode != 0:
+        raise RuntimeError(f"{command[0]} failed: {result.stderr.strip()}")
+    return result.stdout
+
+
+def wait_for(condition, timeout, what, step=0.05):
+    """condition()'s first true value, looked for every step seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"timed out waiting for {what}")
+        time.sleep(step)
+
+
 class _PageHandler(http.server.BaseHTTPRequestHandler):
     def do_GET(self):  # noqa: N802 (the base class's naming)
         desktop = self.server.desktop
@@ -203,21 +223,10 @@ class Desktop:
     # -- plumbing ---------------------------------------------------------
 
     def _run(self, command, check=True):
-        result = subprocess.run(command, env=self.env, capture_output=True, text=True,
-                                timeout=30)
-        if check and result.returncode != 0:
-            raise RuntimeError(f"{command[0]} failed: {result.stderr.strip()}")
-        return result.stdout
+        return run(command, self.env, check)
 
     @staticmethod
     def _wait(condition, timeout, what):
-        deadline = time.monotonic() + timeout
-        while True:
-            value = condition()
-            if value:
-                return value
-            if time.monotonic() > deadline:
-                raise TimeoutError(f"timed out waiting for {what}")
-            time.sleep(0.1)
+        return wait_for(condition, timeout, what, step=0.1)
 
     wait = _wait
